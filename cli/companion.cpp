@@ -1,0 +1,151 @@
+#include "companion.h"
+
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "calendar/describir_dia.h"
+#include "calendar/error_ejecucion.h"
+#include "calendar/semana_epi.h"
+#include "tables/tablas.h"
+
+namespace tarvolo {
+
+namespace {
+
+constexpr std::string_view kUso =
+    "Uso: tarvolo-cli semana [FECHA...]\n"
+    "     tarvolo-cli describir [FECHA...]\n"
+    "     tarvolo-cli tabla [AÑO] semanas|cuatrisemanas|ambas\n"
+    "     tarvolo-cli listado [AÑO] semanas|cuatrisemanas|ambas\n"
+    "\n"
+    "FECHA es D/M/AAAA (día primero) o AAAA-MM-DD; sin fecha, hoy.\n"
+    "Sin AÑO, el año en curso.\n";
+
+struct Partes {
+    Parte dia, mes, anio;
+};
+
+// D/M/YYYY or YYYY-MM-DD; each piece goes to the calendar as text, so its
+// own checks decide what is a date.
+std::optional<Partes> separarFecha(const std::string& fecha) {
+    const char separador = fecha.find('/') != std::string::npos ? '/' : '-';
+    std::vector<std::string> trozos(1);
+    for (char c : fecha) {
+        if (c == separador) {
+            trozos.emplace_back();
+        } else {
+            trozos.back() += c;
+        }
+    }
+    if (trozos.size() != 3) return std::nullopt;
+    if (separador == '/') return Partes{trozos[0], trozos[1], trozos[2]};
+    return Partes{trozos[2], trozos[1], trozos[0]};
+}
+
+void informar(std::ostream& errores, std::string_view que, const std::string& argumento,
+              const ErrorEjecucion& e) {
+    errores << "tarvolo-cli: " << que << ": " << argumento << " (error " << e.numero() << ": "
+            << e.descripcion() << ")\n";
+}
+
+int porFecha(const std::vector<std::string>& fechas, std::ostream& salida, std::ostream& errores,
+             const std::function<void(const Partes&)>& responder) {
+    if (fechas.empty()) {
+        responder(Partes{});
+        return 0;
+    }
+    int estado = 0;
+    for (const auto& fecha : fechas) {
+        try {
+            const auto partes = separarFecha(fecha);
+            if (!partes) throw ErrorEjecucion::tiposNoCoinciden();
+            responder(*partes);
+        } catch (const ErrorEjecucion& e) {
+            informar(errores, "fecha no válida", fecha, e);
+            estado = 1;
+        }
+    }
+    salida.flush();
+    return estado;
+}
+
+using Constructor = std::string (*)(const Parte&, const Fecha&);
+
+struct Clase {
+    std::string_view palabra;
+    Constructor tabla;
+    Constructor listado;
+};
+
+constexpr std::array<Clase, 3> kClases{{{"semanas", TablaSemanas, ListadoSemanas},
+                                        {"cuatrisemanas", TablaCuatrisemanas, ListadoCuatrisemanas},
+                                        {"ambas", TablaAmbas, ListadoAmbas}}};
+
+const Clase* buscarClase(const std::string& palabra) {
+    for (const auto& c : kClases)
+        if (c.palabra == palabra) return &c;
+    return nullptr;
+}
+
+int porAnio(bool esListado, const std::vector<std::string>& args, const Fecha& hoy, std::ostream& salida,
+            std::ostream& errores) {
+    const Clase* clase = nullptr;
+    std::optional<std::string> anio;
+    if (args.size() == 1) {
+        clase = buscarClase(args[0]);
+    } else if (args.size() == 2) {
+        if ((clase = buscarClase(args[0])) != nullptr) {
+            anio = args[1];
+        } else if ((clase = buscarClase(args[1])) != nullptr) {
+            anio = args[0];
+        }
+    }
+    if (clase == nullptr) {
+        errores << kUso;
+        return 2;
+    }
+    const Parte parte = anio ? Parte(*anio) : Parte();
+    try {
+        const std::string texto = (esListado ? clase->listado : clase->tabla)(parte, hoy);
+        salida.write(texto.data(), static_cast<std::streamsize>(texto.size()));
+        salida.flush();
+        return 0;
+    } catch (const ErrorEjecucion& e) {
+        informar(errores, "año no válido", anio.value_or(""), e);
+        return 1;
+    }
+}
+
+}  // namespace
+
+int ejecutarCompanion(const std::vector<std::string>& argumentos, const Fecha& hoy, std::ostream& salida,
+                      std::ostream& errores) {
+    if (argumentos.size() == 1 && (argumentos[0] == "--help" || argumentos[0] == "-h")) {
+        salida << kUso;
+        return 0;
+    }
+    if (argumentos.empty()) {
+        errores << kUso;
+        return 2;
+    }
+    const std::string& orden = argumentos[0];
+    const std::vector<std::string> resto(argumentos.begin() + 1, argumentos.end());
+    if (orden == "semana") {
+        return porFecha(resto, salida, errores, [&](const Partes& p) {
+            const int semana = SemanaEpi(hoy, p.dia, p.mes, p.anio);
+            salida << semana << ' ' << AnioEpi(hoy, p.dia, p.mes, p.anio, semana) << ' '
+                   << CuatrisemanaEpi(hoy, p.dia, p.mes, p.anio, semana) << '\n';
+        });
+    }
+    if (orden == "describir") {
+        return porFecha(resto, salida, errores, [&](const Partes& p) {
+            salida << DescribirDia(hoy, p.dia, p.mes, p.anio) << '\n';
+        });
+    }
+    if (orden == "tabla" || orden == "listado") return porAnio(orden == "listado", resto, hoy, salida, errores);
+    errores << kUso;
+    return 2;
+}
+
+}  // namespace tarvolo

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "calendar/dias.h"
+
+namespace tarvolo {
+
+// The command-line companion: same answers as the tray program, in a
+// terminal. Returns the exit status (0 fine, 1 a bad date or year, 2 usage).
+int ejecutarCompanion(const std::vector<std::string>& argumentos, const Fecha& hoy, std::ostream& salida,
+                      std::ostream& errores);
+
+}  // namespace tarvolo

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs, from Debian's own packages, whatever the build, the program and the
+# tests need and is not there yet. Quiet when everything is already installed.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-qpa-plugins
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  fonts-dejavu-core
+  xvfb xauth trayer xdotool x11-utils imagemagick
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "setup: faltan paquetes (${missing[*]}); ejecute como root" >&2
+  exit 1
+fi
+echo "setup: instalando ${missing[*]}" >&2
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
