@@ -1,0 +1,2 @@
+#include "windows/ventanas_programa.h"
+int main(){return 0;}

@@ -1,0 +1,40 @@
+#include "ventanas.h"
+
+namespace tarvolo {
+
+void Ventanas::registrar(const QString& nombre, Fabrica fabrica) { fabricas_.insert(nombre, std::move(fabrica)); }
+
+QWidget* Ventanas::abierta(const QString& nombre) const {
+    const auto it = abiertas_.constFind(nombre);
+    return it == abiertas_.constEnd() ? nullptr : it->data();
+}
+
+QWidget* Ventanas::mostrar(const QString& nombre) {
+    QWidget* ventana = abierta(nombre);
+    if (ventana == nullptr) {
+        const auto fabrica = fabricas_.constFind(nombre);
+        if (fabrica == fabricas_.constEnd()) return nullptr;
+        ventana = (*fabrica)();
+        // Closing a window by any means unloads it.
+        ventana->setAttribute(Qt::WA_DeleteOnClose);
+        abiertas_.insert(nombre, ventana);
+    }
+    ventana->show();
+    ventana->raise();
+    ventana->activateWindow();
+    return ventana;
+}
+
+void Ventanas::descargar(const QString& nombre) {
+    if (QWidget* ventana = abierta(nombre)) {
+        abiertas_.remove(nombre);
+        ventana->close();  // WA_DeleteOnClose deletes it
+    }
+}
+
+void Ventanas::descargarTodas() {
+    const auto abiertas = std::exchange(abiertas_, {});
+    for (const auto& ventana : abiertas) delete ventana.data();
+}
+
+}  // namespace tarvolo
