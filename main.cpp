@@ -1,2 +1,1 @@
-#include "windows/ventanas_programa.h"
-int main(){return 0;}
+int main() { return 0; }
