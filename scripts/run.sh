@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the tray program. Without a
+# graphical session it prints today's week with the companion instead.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/setup.sh
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  ./scripts/build.sh build -DTARVOLO_TESTS=OFF -DTARVOLO_BENCH=OFF -DTARVOLO_GUI=OFF
+  echo "Tarvolo vive en el área de notificación y necesita un escritorio (no hay DISPLAY ni WAYLAND_DISPLAY); hoy:"
+  ./build/cli/tarvolo-cli describir
+  exit 0
+fi
+./scripts/build.sh build -DTARVOLO_TESTS=OFF -DTARVOLO_BENCH=OFF
+exec ./build/tarvolo
