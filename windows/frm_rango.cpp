@@ -1,0 +1,205 @@
+#include "frm_rango.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <string>
+
+#include "shell/error_trap.h"
+#include "tables/tablas.h"
+
+namespace tarvolo {
+
+namespace {
+
+const QString kSemanas = QStringLiteral("Semanas");
+const QString kCuatrisemanas = QStringLiteral("Cuatrisemanas");
+const QString kAmbas = QStringLiteral("Ambas");
+
+using Constructor = std::string (*)(const Parte&, const Fecha&);
+
+// The boxes hold paragraphs; the builders and the printer speak CR LF.
+QString conCrLf(const QString& parrafos) {
+    QString texto = parrafos;
+    return texto.replace(u'\n', QStringLiteral("\r\n"));
+}
+
+}  // namespace
+
+frmRango::frmRango(Servicios& servicios, FabricaImpresora fabricaImpresora)
+    : servicios_(servicios), fabricaImpresora_(std::move(fabricaImpresora)) {
+    setObjectName(QStringLiteral("frmRango"));
+    setWindowTitle(QStringLiteral("Semanas del año"));
+    // A fixed dialog frame: close box only, no resizing.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    crearControles();
+    crearMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    if (const QScreen* pantalla = screen()) move(pantalla->availableGeometry().center() - rect().center());
+    Form_Load();
+}
+
+int frmRango::px(int twips) const { return (twips * logicalDpiX() + 720) / 1440; }
+
+void frmRango::crearControles() {
+    auto* cliente = new QWidget(this);
+    cliente->setFixedSize(px(4680), px(5760));
+    cliente->setAutoFillBackground(true);
+    QPalette blanco = cliente->palette();
+    blanco.setColor(QPalette::Window, Qt::white);
+    cliente->setPalette(blanco);
+    setCentralWidget(cliente);
+
+    auto ubicar = [this](QWidget* control, const char* nombre, int x, int y, int ancho, int alto) {
+        control->setObjectName(QLatin1String(nombre));
+        control->setGeometry(px(x), px(y), px(ancho), px(alto));
+    };
+
+    // Decoration, made first so that it lies under the controls.
+    auto* fondo = new QLabel(cliente);
+    fondo->setPixmap(QPixmap(QStringLiteral(":/tarvolo/fondo.png")));
+    fondo->setScaledContents(true);
+    ubicar(fondo, "imgFondo", 0, 975, 4680, 5760 - 975);
+    auto* banner = new QLabel(cliente);
+    banner->setPixmap(QPixmap(QStringLiteral(":/tarvolo/banner.png")));
+    banner->setScaledContents(true);
+    ubicar(banner, "imgBanner", 960, 0, 2655, 975);
+
+    ubicar(new QLabel(QStringLiteral("Año"), cliente), "Label1", 240, 1200, 735, 255);
+    txtAnio_ = new QLineEdit(cliente);
+    ubicar(txtAnio_, "txtAnio", 240, 1440, 735, 315);
+
+    ubicar(new QLabel(QStringLiteral("Reporte"), cliente), "Label2", 1125, 1200, 1335, 255);
+    cboSem_ = new QComboBox(cliente);
+    cboSem_->setEditable(true);
+    cboSem_->setInsertPolicy(QComboBox::NoInsert);  // typing picks, it never adds entries
+    cboSem_->addItems({kSemanas, kCuatrisemanas, kAmbas});
+    ubicar(cboSem_, "cboSem", 1120, 1440, 1575, 315);
+
+    cmdMostrar_ = new QPushButton(QStringLiteral("&Mostrar"), cliente);
+    ubicar(cmdMostrar_, "cmdMostrar", 2840, 1260, 975, 495);
+    connect(cmdMostrar_, &QPushButton::clicked, this, [this] { cmdMostrar_Click(); });
+
+    cmdPrint_ = new QPushButton(cliente);
+    cmdPrint_->setIcon(QIcon(QStringLiteral(":/tarvolo/impresora.png")));
+    cmdPrint_->setIconSize(QSize(px(330), px(330)));
+    cmdPrint_->setToolTip(QStringLiteral("Imprimir"));
+    cmdPrint_->setAccessibleName(QStringLiteral("Imprimir"));
+    ubicar(cmdPrint_, "cmdPrint", 3960, 1260, 495, 495);
+    connect(cmdPrint_, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
+
+    txtSemanas_ = new QPlainTextEdit(cliente);
+    txtSemanas_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtSemanas_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    ubicar(txtSemanas_, "txtSemanas", 240, 1920, 4215, 3615);
+
+    txtOculto_ = new QPlainTextEdit(cliente);
+    txtOculto_->setObjectName(QStringLiteral("txtOculto"));
+    txtOculto_->setPlainText(QStringLiteral("Text1"));
+    txtOculto_->hide();
+
+    txtSemanas_->setFocus();
+}
+
+void frmRango::crearMenus() {
+    auto entrada = [this](QMenu* menu, const QString& texto, const char* nombre, void (frmRango::*handler)()) {
+        QAction* accion = menu->addAction(texto);
+        accion->setObjectName(QLatin1String(nombre));
+        connect(accion, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+        return accion;
+    };
+
+    QMenu* archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
+    archivo->setObjectName(QStringLiteral("mnuArchivo"));
+    entrada(archivo, QStringLiteral("&Salir"), "mnuSalir", &frmRango::mnuSalir_Click);
+
+    QMenu* editar = menuBar()->addMenu(QStringLiteral("&Editar"));
+    editar->setObjectName(QStringLiteral("mnuEdit"));
+    entrada(editar, QStringLiteral("Seleccionar &Todo"), "mnuSelectAll", &frmRango::mnuSelectAll_Click);
+
+    QMenu* semanas = menuBar()->addMenu(QStringLiteral("Semanas"));
+    semanas->setObjectName(QStringLiteral("mnuSem"));
+    entrada(semanas, QStringLiteral("Actual"), "mnuActual", &frmRango::mnuActual_Click);
+    entrada(semanas, QStringLiteral("Por Día"), "mnuDia", &frmRango::mnuDia_Click);
+    // This window itself: shown, never chosen.
+    QAction* porAnio = semanas->addAction(QStringLiteral("Por Año"));
+    porAnio->setObjectName(QStringLiteral("mnuAnio"));
+    porAnio->setEnabled(false);
+
+    QAction* acerca = menuBar()->addAction(QStringLiteral("Acerca de..."));
+    acerca->setObjectName(QStringLiteral("mnuAbout"));
+    connect(acerca, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+}
+
+void frmRango::Form_Load() {
+    atrapar(servicios_.mensajes, [this] {
+        txtAnio_->setText(QString::number(static_cast<int>(servicios_.reloj.hoy().year())));
+        cboSem_->setCurrentText(kSemanas);
+    });
+}
+
+void frmRango::accionMostrar() {
+    const QString clase = cboSem_->currentText();
+    const Parte anio(txtAnio_->text().toStdString());
+    const Fecha hoy = servicios_.reloj.hoy();
+    auto llenar = [&](QPlainTextEdit* caja, Constructor constructor) {
+        caja->setPlainText(QString::fromStdString(constructor(anio, hoy)));
+    };
+    // The order matters when the year is rejected: the first builder fails
+    // and neither box changes.
+    if (clase == kSemanas) {
+        llenar(txtOculto_, ListadoSemanas);
+        llenar(txtSemanas_, TablaSemanas);
+    } else if (clase == kCuatrisemanas) {
+        llenar(txtSemanas_, TablaCuatrisemanas);
+        llenar(txtOculto_, ListadoCuatrisemanas);
+    } else if (clase == kAmbas) {
+        llenar(txtSemanas_, TablaAmbas);
+        llenar(txtOculto_, ListadoAmbas);
+    }
+}
+
+void frmRango::cmdMostrar_Click() {
+    atrapar(servicios_.mensajes, [this] { accionMostrar(); });
+}
+
+void frmRango::cmdPrint_Click() {
+    // A rejected year is reported by the trap and the listing already shown
+    // is printed all the same.
+    atrapar(servicios_.mensajes, [this] { accionMostrar(); });
+    imprimirListado(fabricaImpresora_, servicios_.mensajes, conCrLf(txtOculto_->toPlainText()),
+                    cboSem_->currentText(), txtAnio_->text());
+}
+
+void frmRango::mnuSelectAll_Click() {
+    atrapar(servicios_.mensajes, [this] {
+        QTextCursor todo = txtSemanas_->textCursor();
+        todo.select(QTextCursor::Document);
+        txtSemanas_->setTextCursor(todo);
+    });
+}
+
+void frmRango::mnuSalir_Click() { close(); }
+
+void frmRango::mnuActual_Click() { irA(QStringLiteral("frmHoy")); }
+
+void frmRango::mnuDia_Click() { irA(QStringLiteral("frmDia")); }
+
+void frmRango::mnuAbout_Click() { irA(QStringLiteral("frmAbout")); }
+
+void frmRango::irA(const QString& ventana) {
+    atrapar(servicios_.mensajes, [this, &ventana] {
+        servicios_.ventanas.descargar(QStringLiteral("frmRango"));
+        servicios_.ventanas.mostrar(ventana);
+    });
+}
+
+}  // namespace tarvolo
