@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Draws the program's icon and the windows' decorative pictures into
+# resources/. Run it again after changing a drawing and commit the PNGs.
+set -euo pipefail
+cd "$(dirname "$0")/../resources"
+# Debian's ImageMagick 6.
+im=$(command -v convert-im6.q16 || command -v convert)
+
+fuente=DejaVu-Sans
+fuente_negrita=DejaVu-Sans-Bold
+azul='#2f5fa8'
+azul_claro='#dbe7f7'
+rojo='#c0392b'
+
+# The icon: a calendar page, its binding in red, one week row picked out.
+icono() {  # size, output
+  local n=$1 s
+  s=$(awk -v n="$n" 'BEGIN{print n/32}')
+  "$im" -size "${n}x${n}" xc:none \
+    -fill white -stroke '#404040' -strokewidth "$(awk -v s="$s" 'BEGIN{print s<1?1:1.5}')" \
+    -draw "rectangle $(awk -v s="$s" 'BEGIN{printf "%d,%d %d,%d", 2*s,4*s,29*s,29*s}')" \
+    -stroke none -fill "$rojo" \
+    -draw "rectangle $(awk -v s="$s" 'BEGIN{printf "%d,%d %d,%d", 3*s,5*s,28*s,10*s}')" \
+    -fill "$azul" \
+    -draw "rectangle $(awk -v s="$s" 'BEGIN{printf "%d,%d %d,%d", 3*s,17*s,28*s,21*s}')" \
+    -fill '#909090' \
+    -draw "$(awk -v s="$s" 'BEGIN{
+        for (r = 0; r < 4; r++) { y = (12 + 5*r) * s; if (r == 1) continue;
+          for (c = 0; c < 7; c++) { x = (5 + 3.3*c) * s;
+            printf "rectangle %d,%d %d,%d ", x, y, x + (s<1?0:1), y + (s<1?0:1) } } }')" \
+    -fill '#606060' \
+    -draw "$(awk -v s="$s" 'BEGIN{printf "rectangle %d,%d %d,%d rectangle %d,%d %d,%d",
+        8*s,2*s,9*s+ (s<1?0:1),7*s, 22*s,2*s,23*s+(s<1?0:1),7*s}')" \
+    "$2"
+}
+icono 32 icono32.png
+icono 16 icono16.png
+
+# A light banner: pale blue fading to white, with a few thin bands.
+"$im" -size 324x110 gradient:"$azul_claro"-white \
+  -fill none -stroke '#c5d6ee' -strokewidth 1 \
+  -draw "line 0,20 324,8" -draw "line 0,40 324,28" -draw "line 0,60 324,48" \
+  banner.png
+
+# The maker's emblem: a shield with a cross, and the same with its name.
+emblema() {  # width, height, output
+  "$im" -size "$1x$2" xc:none \
+    -fill "$azul" -stroke '#1d3d70' -strokewidth 2 \
+    -draw "path 'M 4,4 L $(( $1 - 4 )),4 L $(( $1 - 4 )),$(( $2 * 55 / 100 )) Q $(( $1 / 2 )),$(( $2 - 2 )) 4,$(( $2 * 55 / 100 )) Z'" \
+    -stroke none -fill white \
+    -draw "rectangle $(( $1 / 2 - $1 / 10 )),$(( $2 / 6 )) $(( $1 / 2 + $1 / 10 )),$(( $2 * 2 / 3 ))" \
+    -draw "rectangle $(( $1 / 5 )),$(( $2 / 3 - $2 / 4 )) $(( $1 * 4 / 5 )),$(( $2 / 3 - $2 / 4 + $1 / 5 ))" \
+    "$3"
+}
+emblema 45 63 emblema.png
+emblema 52 64 emblema_grande.tmp.png
+"$im" -size 169x65 xc:white emblema_grande.tmp.png -geometry +2+0 -composite \
+  -font "$fuente_negrita" -pointsize 15 -fill "$azul" -annotate +60+28 'Ordalen' \
+  -font "$fuente" -pointsize 11 -fill '#505050' -annotate +60+46 'Brevanto' \
+  emblema_nombre.png
+rm -f emblema_grande.tmp.png
+
+# The logo: the icon's page beside the program's name.
+icono 64 logo_pagina.tmp.png
+"$im" -size 250x73 xc:white logo_pagina.tmp.png -geometry +4+4 -composite \
+  -font "$fuente_negrita" -pointsize 30 -fill "$azul" -annotate +76+46 'Tarvolo' \
+  -stroke "$rojo" -strokewidth 2 -draw "line 78,56 238,56" \
+  logo.png
+rm -f logo_pagina.tmp.png
+
+# A small printer for the print button.
+"$im" -size 24x24 xc:none \
+  -fill white -stroke '#404040' -strokewidth 1 -draw "rectangle 6,2 17,9" \
+  -fill '#b0b0b0' -draw "roundrectangle 2,8 21,17 2,2" \
+  -fill white -draw "rectangle 6,14 17,21" \
+  -stroke '#808080' -draw "line 8,17 15,17" -draw "line 8,19 13,19" \
+  -stroke none -fill '#2e9e3e' -draw "rectangle 17,10 18,11" \
+  impresora.png
