@@ -1,0 +1,135 @@
+#include "frm_about.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "creditos.h"
+#include "disposicion.h"
+#include "info_sistema.h"
+#include "shell/programa.h"
+
+namespace tarvolo {
+
+namespace {
+
+QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto, int izquierda, int arriba,
+                 int ancho, int alto) {
+    auto* l = new QLabel(texto, padre);
+    l->setObjectName(QString::fromLatin1(nombre));
+    colocar(l, izquierda, arriba, ancho, alto);
+    return l;
+}
+
+QLabel* imagen(QWidget* padre, const char* nombre, const QString& recurso, int izquierda, int arriba,
+               int ancho, int alto) {
+    QLabel* l = etiqueta(padre, nombre, {}, izquierda, arriba, ancho, alto);
+    l->setPixmap(QPixmap(recurso));
+    l->setScaledContents(true);
+    return l;
+}
+
+}  // namespace
+
+frmAbout::frmAbout(Servicios& servicios, Registro& registro, Lanzador& lanzador)
+    : servicios_(servicios), registro_(registro), lanzador_(lanzador) {
+    prepararMarco(this, QStringLiteral("Acerca de Tarvolo"), false);
+    fondoBlanco(this);
+    setFixedSize(pixeles(this, 6000), pixeles(this, 4020));
+    crearControles();
+    centrarEnPantalla(this);
+    Form_Load();
+}
+
+void frmAbout::crearControles() {
+    const QString sansSerif = QStringLiteral("MS Sans Serif");
+    imagen(this, "Picture1", QStringLiteral(":/tarvolo/icono32.png"), 240, 240, 480, 480);
+    imagen(this, "Image2", QStringLiteral(":/tarvolo/logo.png"), 120, 900, 780, 228);
+    // The banner first, so the organisation's lines lie on it.
+    imagen(this, "Image3", QStringLiteral(":/tarvolo/banner.png"), 1050, 1500, 3735, 1140);
+    imagen(this, "Image1", QStringLiteral(":/tarvolo/emblema.png"), 4980, 1560, 675, 945);
+
+    lblTitle_ = etiqueta(this, "lblTitle", QStringLiteral("Semanas Epidemiológicas"), 1050, 240, 3735, 480);
+    lblTitle_->setFont(fuente(QStringLiteral("Arial"), 12, true));
+    lblVersion_ = etiqueta(this, "lblVersion", QStringLiteral("Versión 1.0"), 1050, 720, 3735, 225);
+    lblVersion_->setFont(fuente(QStringLiteral("Arial"), 8.25, true));
+    QLabel* descripcion = etiqueta(
+        this, "lblDescription", QStringLiteral("Aplicación que permite averiguar semanas epidemiológicas."),
+        1050, 1005, 3735, 435);
+    descripcion->setWordWrap(true);
+
+    etiqueta(this, "lblDir", QStringLiteral("Ordalen"), 1200, 1560, 3000, 240)
+        ->setFont(fuente(sansSerif, 8.25, true));
+    etiqueta(this, "Label1", QStringLiteral("Brevanto"), 1200, 1800, 3000, 240)
+        ->setFont(fuente(sansSerif, 8.25, true));
+    etiqueta(this, "Label3", QStringLiteral("Castmara"), 1200, 2040, 3000, 240)
+        ->setFont(fuente(sansSerif, 8.25, true));
+    etiqueta(this, "Label2", QStringLiteral("Octubre de 2004"), 1200, 2310, 3000, 240);
+
+    // An etched separator: a grey line over a white one.
+    auto* line1 = new QFrame(this);
+    line1->setObjectName(QStringLiteral("Line1"));
+    line1->setFrameShape(QFrame::HLine);
+    line1->setFrameShadow(QFrame::Sunken);
+    colocar(line1, 225, 2820, 5550, 30);
+
+    etiqueta(this, "lblAutor", creditoDesarrollo(), 255, 3000, 3800, 255);
+    etiqueta(this, "lblmail", correoDesarrollo(), 255, 3255, 3800, 255);
+    etiqueta(this, "lblDisclaimer", QString(), 255, 3540, 3800, 400)->setWordWrap(true);
+
+    cmdOK_ = new QPushButton(QStringLiteral("Aceptar"), this);
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK_->setDefault(true);
+    colocar(cmdOK_, 4245, 3000, 1500, 375);
+    connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+
+    auto* cmdSysInfo = new QPushButton(QStringLiteral("&Información..."), this);
+    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    // Enter on this button when it has the focus presses it, as in a dialog.
+    cmdSysInfo->setAutoDefault(true);
+    colocar(cmdSysInfo, 4245, 3480, 1500, 375);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+
+    setTabOrder(cmdOK_, cmdSysInfo);
+    cmdOK_->setFocus();
+}
+
+void frmAbout::Form_Load() {
+    setWindowTitle(QStringLiteral("Acerca de ") + tituloPrograma());
+    lblVersion_->setText(QStringLiteral("Versión ") + textoVersion());
+    lblTitle_->setText(tituloPrograma());
+}
+
+void frmAbout::cmdOK_Click() {
+    servicios_.ventanas.descargar(QStringLiteral("frmAbout"));
+}
+
+void frmAbout::cmdSysInfo_Click() {
+    StartSysInfo();
+}
+
+void frmAbout::StartSysInfo() {
+    iniciarInfoSistema(registro_, lanzador_, servicios_.mensajes);
+}
+
+bool frmAbout::GetKeyValue(std::uint32_t KeyRoot, const QString& KeyName, const QString& SubKeyRef,
+                           QString& KeyVal) {
+    return leerValorRegistro(registro_, KeyRoot, KeyName.toLocal8Bit().toStdString(),
+                             SubKeyRef.toLocal8Bit().toStdString(), KeyVal);
+}
+
+void frmAbout::keyPressEvent(QKeyEvent* evento) {
+    // "Aceptar" is both the default and the cancel button.
+    switch (evento->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            cmdOK_->click();
+            return;
+        default:
+            QWidget::keyPressEvent(evento);
+    }
+}
+
+}  // namespace tarvolo

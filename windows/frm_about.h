@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+
+#include "lanzador.h"
+#include "registro.h"
+#include "shell/servicios.h"
+
+class QLabel;
+class QPushButton;
+
+namespace tarvolo {
+
+// About the program, with a button that starts the system-information tool.
+// Its handlers have no error trap: the launcher handles its own failures.
+class frmAbout : public QWidget {
+    Q_OBJECT
+public:
+    frmAbout(Servicios& servicios, Registro& registro, Lanzador& lanzador);
+
+    void Form_Load();
+    void cmdOK_Click();
+    void cmdSysInfo_Click();
+
+    void StartSysInfo();
+    bool GetKeyValue(std::uint32_t KeyRoot, const QString& KeyName, const QString& SubKeyRef,
+                     QString& KeyVal);
+
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;
+
+private:
+    void crearControles();
+
+    Servicios servicios_;
+    Registro& registro_;
+    Lanzador& lanzador_;
+    QLabel* lblTitle_ = nullptr;
+    QLabel* lblVersion_ = nullptr;
+    QPushButton* cmdOK_ = nullptr;
+};
+
+}  // namespace tarvolo

@@ -1,0 +1,113 @@
+#include "frm_hoy.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "calendar/describir_dia.h"
+#include "disposicion.h"
+#include "shell/error_trap.h"
+#include "texto_pantalla.h"
+
+namespace tarvolo {
+
+frmHoy::frmHoy(Servicios& servicios) : servicios_(servicios) {
+    prepararMarco(this, QStringLiteral("Semana Actual"));
+    fondoBlanco(this);
+    auto* barra = new QMenuBar(this);
+    crearMenus(barra);
+    crearControles(areaBajoMenu(this, barra, 5190, 3525));
+    centrarEnPantalla(this);
+    Form_Load();
+}
+
+void frmHoy::crearMenus(QMenuBar* barra) {
+    QMenu* archivo = barra->addMenu(QStringLiteral("&Archivo"));
+    archivo->setObjectName(QStringLiteral("mnuArchivo"));
+    QAction* salir = archivo->addAction(QStringLiteral("&Salir"), this, &frmHoy::mnuSalir_Click);
+    salir->setObjectName(QStringLiteral("mnuSalir"));
+
+    QMenu* semanas = barra->addMenu(QStringLiteral("&Semanas"));
+    semanas->setObjectName(QStringLiteral("mnuSemanas"));
+    QAction* anio = semanas->addAction(QStringLiteral("Por A&ño"), this, &frmHoy::mnuAnio_Click);
+    anio->setObjectName(QStringLiteral("mnuAnio"));
+    QAction* dia = semanas->addAction(QStringLiteral("&Por Día"), this, &frmHoy::mnuDia_Click);
+    dia->setObjectName(QStringLiteral("mnuDia"));
+
+    QAction* about = barra->addAction(QStringLiteral("A&cerca de..."), this, &frmHoy::mnuAbout_Click);
+    about->setObjectName(QStringLiteral("mnuAbout"));
+}
+
+void frmHoy::crearControles(QWidget* area) {
+    auto* picture2 = new QLabel(area);
+    picture2->setObjectName(QStringLiteral("Picture2"));
+    picture2->setPixmap(QPixmap(QStringLiteral(":/tarvolo/emblema_nombre.png")));
+    colocar(picture2, 1328, 120, 2535, 975);
+
+    auto* image1 = new QLabel(area);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setPixmap(QPixmap(QStringLiteral(":/tarvolo/banner.png")));
+    image1->setScaledContents(true);
+    colocar(image1, 165, 1320, 4860, 1170);
+
+    // Created after the banner so that it lies on top of it.
+    lblSemana_ = new QLabel(area);
+    lblSemana_->setObjectName(QStringLiteral("lblSemana"));
+    lblSemana_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblSemana_->setFont(fuente(QStringLiteral("MS Sans Serif"), 9.75));
+    colocar(lblSemana_, 165, 1320, 4860, 1170);
+
+    cmdAceptar_ = new QPushButton(QStringLiteral("&Aceptar"), area);
+    cmdAceptar_->setObjectName(QStringLiteral("cmdAceptar"));
+    cmdAceptar_->setDefault(true);
+    colocar(cmdAceptar_, 1680, 2760, 1815, 495);
+    connect(cmdAceptar_, &QPushButton::clicked, this, &frmHoy::cmdAceptar_Click);
+    // The only control that takes the focus, so it has it when the window opens.
+    cmdAceptar_->setFocus();
+}
+
+void frmHoy::Form_Load() {
+    atrapar(servicios_.mensajes,
+            [&] { lblSemana_->setText(textoEnPantalla(DescribirDia(servicios_.reloj.hoy()))); });
+}
+
+void frmHoy::cmdAceptar_Click() {
+    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.descargar(QStringLiteral("frmHoy")); });
+}
+
+void frmHoy::mnuSalir_Click() {
+    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.descargar(QStringLiteral("frmHoy")); });
+}
+
+void frmHoy::mnuAnio_Click() {
+    cambiarA(QStringLiteral("frmRango"));
+}
+
+void frmHoy::mnuDia_Click() {
+    cambiarA(QStringLiteral("frmDia"));
+}
+
+void frmHoy::mnuAbout_Click() {
+    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.mostrar(QStringLiteral("frmAbout")); });
+}
+
+void frmHoy::cambiarA(const QString& otra) {
+    // Unloading deletes this window later; keep what is needed beforehand.
+    Servicios servicios = servicios_;
+    atrapar(servicios.mensajes, [&] {
+        servicios.ventanas.descargar(QStringLiteral("frmHoy"));
+        servicios.ventanas.mostrar(otra);
+    });
+}
+
+void frmHoy::keyPressEvent(QKeyEvent* evento) {
+    // Enter presses the default button wherever the focus is.
+    if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
+        cmdAceptar_->click();
+        return;
+    }
+    QWidget::keyPressEvent(evento);
+}
+
+}  // namespace tarvolo

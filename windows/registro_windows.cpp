@@ -1,0 +1,40 @@
+#include <windows.h>
+
+#include <algorithm>
+
+#include "registro.h"
+
+namespace tarvolo {
+
+namespace {
+
+// The registry of advapi32, through its ANSI calls.
+class RegistroWindows final : public Registro {
+public:
+    long abrir(std::uint32_t raiz, const std::string& subclave, std::uint32_t acceso, Clave& clave) override {
+        HKEY abierta = nullptr;
+        const LONG r = RegOpenKeyExA(reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(raiz)), subclave.c_str(),
+                                     0, acceso, &abierta);
+        clave = reinterpret_cast<Clave>(abierta);
+        return r;
+    }
+    long consultar(Clave clave, const std::string& nombre, std::uint32_t& tipo,
+                   std::vector<unsigned char>& datos, std::uint32_t& tamano) override {
+        DWORD t = 0;
+        DWORD n = static_cast<DWORD>(std::min<std::size_t>(tamano, datos.size()));
+        const LONG r =
+            RegQueryValueExA(reinterpret_cast<HKEY>(clave), nombre.c_str(), nullptr, &t, datos.data(), &n);
+        tipo = t;
+        tamano = n;
+        return r;
+    }
+    long cerrar(Clave clave) override { return RegCloseKey(reinterpret_cast<HKEY>(clave)); }
+};
+
+}  // namespace
+
+std::unique_ptr<Registro> registroDelSistema() {
+    return std::make_unique<RegistroWindows>();
+}
+
+}  // namespace tarvolo
