@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+#include <QSystemTrayIcon>
+#include <memory>
+
+#include "bandeja.h"
+
+namespace tarvolo {
+
+// What a record asks of the icon, read back from its bytes.
+struct PeticionIcono {
+    bool conIcono = false, conTip = false, conGlobo = false;
+    QIcon icono;
+    QString tip;
+    QString textoGlobo;  // empty: no balloon
+    QString tituloGlobo;
+    QSystemTrayIcon::MessageIcon iconoGlobo = QSystemTrayIcon::NoIcon;
+};
+PeticionIcono leerPeticion(const RegistroNotificacion& registro);
+
+// The mouse message the platform would send for what Qt reports; nothing for
+// the rest (middle click, unknown).
+std::optional<quint32> mensajeDeActivacion(QSystemTrayIcon::ActivationReason motivo);
+
+// The notification area through QSystemTrayIcon.
+class BandejaQt final : public Bandeja {
+    Q_OBJECT
+public:
+    explicit BandejaQt(QObject* padre = nullptr);
+    ~BandejaQt() override;
+
+    // 5 where the desktop has a tray that shows balloons, 4 where it has a
+    // tray without them, nothing where it has none.
+    std::optional<std::uint32_t> version() override;
+    // Fails where the desktop has no tray, or when the icon is already there.
+    bool agregar(const RegistroNotificacion& registro) override;
+    bool modificar(const RegistroNotificacion& registro) override;
+    bool eliminar(const RegistroNotificacion& registro) override;
+
+private:
+    void aplicar(const RegistroNotificacion& registro);
+
+    std::unique_ptr<QSystemTrayIcon> icono_;
+};
+
+}  // namespace tarvolo
