@@ -80,7 +80,10 @@ void frmRango::crearControles() {
     ubicar(new QLabel(QStringLiteral("Reporte"), cliente), "Label2", 1125, 1200, 1335, 255);
     cboSem_ = new QComboBox(cliente);
     cboSem_->setEditable(true);
-    cboSem_->setInsertPolicy(QComboBox::NoInsert);  // typing picks, it never adds entries
+    // What the user types stays as typed: no entries added, no completion
+    // that would turn "semanas" into "Semanas".
+    cboSem_->setInsertPolicy(QComboBox::NoInsert);
+    cboSem_->setCompleter(nullptr);
     cboSem_->addItems({kSemanas, kCuatrisemanas, kAmbas});
     ubicar(cboSem_, "cboSem", 1120, 1440, 1575, 315);
 

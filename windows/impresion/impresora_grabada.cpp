@@ -13,7 +13,7 @@ QString numero(float valor) { return QString::number(valor, 'g', 9); }
 }  // namespace
 
 void ImpresoraGrabada::grabar(const QString& operacion, const QString& argumento) {
-    llamadas.append(operacion + u'(' + argumento + u')');
+    llamadas_.append(operacion + u'(' + argumento + u')');
     if (operacion == fallarEn) throw ErrorImpresion("fallo preparado: " + operacion.toStdString());
 }
 

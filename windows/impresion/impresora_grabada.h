@@ -7,11 +7,14 @@
 
 namespace tarvolo {
 
-// A printer for tests: keeps every call as "operacion(argumento)" in order,
-// measures with fixed sizes per line and per character, and throws
-// ErrorImpresion from the operation named in `fallarEn` (after recording it).
+// A printer for tests: appends every call as "operacion(argumento)" to a
+// list its creator keeps (so it outlives the printer), measures with fixed
+// sizes per line and per character, and throws ErrorImpresion from the
+// operation named in `fallarEn`, after recording it.
 class ImpresoraGrabada final : public Impresora {
 public:
+    explicit ImpresoraGrabada(QStringList& llamadas) : llamadas_(llamadas) {}
+
     void fijarFuente(const QString& nombre) override;
     void fijarNegrita(bool negrita) override;
     void fijarTamano(float puntos) override;
@@ -24,7 +27,6 @@ public:
     void imprimir(const QString& texto) override;
     void finDocumento() override;
 
-    QStringList llamadas;
     QString fallarEn;
     float altoLinea = 240.0f;     // a 12-point line in twips
     float anchoCaracter = 120.0f;
@@ -32,6 +34,7 @@ public:
     float ancho = 12240.0f;       // 8.5 inches
 
 private:
+    QStringList& llamadas_;
     void grabar(const QString& operacion, const QString& argumento = {});
 };
 
