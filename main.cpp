@@ -1,1 +1,30 @@
-int main() { return 0; }
+// Tarvolo: the tray-resident program. Everything happens in frmIni and the
+// windows it opens; this only chooses the real services.
+#include <QApplication>
+
+#include "calendar/reloj.h"
+#include "shell/bandeja_qt.h"
+#include "shell/frm_ini.h"
+#include "shell/mensajes.h"
+#include "shell/programa.h"
+#include "shell/servicios.h"
+#include "shell/ventanas.h"
+#include "windows/ventanas_programa.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(tarvolo::tituloPrograma());
+    QApplication::setApplicationVersion(tarvolo::textoVersion());
+    // Closing a window never ends the program while the icon is there; frmIni
+    // turns this back on when there is no notification area.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    tarvolo::RelojSistema reloj;
+    tarvolo::MensajesQt mensajes;
+    tarvolo::Ventanas registro;
+    tarvolo::Servicios servicios{registro, mensajes, reloj};
+    tarvolo::VentanasDelPrograma ventanas(servicios);
+    tarvolo::BandejaQt bandeja;
+    tarvolo::frmIni ini(servicios, bandeja);
+    return QApplication::exec();
+}
