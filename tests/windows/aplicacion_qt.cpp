@@ -1,0 +1,39 @@
+// One QApplication for every widget test of this executable, made before the
+// first test and gone after the last.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <memory>
+
+namespace {
+
+QtMessageHandler manejadorAnterior = nullptr;
+
+// The offscreen platform cannot raise windows and says so on every show.
+void sinAvisosDeRaise(QtMsgType tipo, const QMessageLogContext& contexto, const QString& texto) {
+    if (texto.contains(QLatin1String("does not support raise()"))) return;
+    if (manejadorAnterior != nullptr) manejadorAnterior(tipo, contexto, texto);
+}
+
+class AplicacionQt : public ::testing::Environment {
+public:
+    void SetUp() override {
+        static int argc = 1;
+        static char nombre[] = "test_windows";
+        static char* argv[] = {nombre, nullptr};
+        app_ = std::make_unique<QApplication>(argc, argv);
+        QApplication::setQuitOnLastWindowClosed(false);
+        manejadorAnterior = qInstallMessageHandler(sinAvisosDeRaise);
+    }
+    void TearDown() override {
+        qInstallMessageHandler(manejadorAnterior);
+        app_.reset();
+    }
+
+private:
+    std::unique_ptr<QApplication> app_;
+};
+
+[[maybe_unused]] const auto* const kEntorno = ::testing::AddGlobalTestEnvironment(new AplicacionQt);
+
+}  // namespace

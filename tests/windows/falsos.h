@@ -1,0 +1,133 @@
+#pragma once
+
+#include <QSet>
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "calendar/error_ejecucion.h"
+#include "windows/calendario.h"
+#include "windows/lanzador.h"
+#include "windows/registro.h"
+
+namespace tarvolo::prueba {
+
+// What a fake month calendar went through; the test keeps it after the
+// window has taken the calendar.
+struct EstadoCalendario {
+    std::optional<Fecha> valor;
+    std::vector<Fecha> fijados;  // every accepted assignment, in order
+    int vecesHoy = 0;
+    std::function<bool(const Fecha&)> rechaza = [](const Fecha&) { return false; };
+    std::function<void()> aviso;
+
+    // The user picks a day.
+    void elegir(const Fecha& f) {
+        valor = f;
+        if (aviso) aviso();
+    }
+};
+
+class CalendarioFalso final : public Calendario {
+public:
+    CalendarioFalso(std::shared_ptr<EstadoCalendario> estado, const Reloj& reloj)
+        : estado_(std::move(estado)), reloj_(reloj) {}
+
+    QWidget* control() override {
+        auto* w = new QWidget;
+        w->setFocusPolicy(Qt::StrongFocus);
+        return w;
+    }
+    Fecha valor() const override { return estado_->valor.value(); }
+    void fijarValor(const Fecha& f) override {
+        if (estado_->rechaza(f)) throw ErrorEjecucion(380, "El valor de la propiedad no es válido");
+        estado_->valor = f;
+        estado_->fijados.push_back(f);
+    }
+    void irAHoy() override {
+        estado_->valor = reloj_.hoy();
+        ++estado_->vecesHoy;
+    }
+    void alElegir(std::function<void()> aviso) override { estado_->aviso = std::move(aviso); }
+
+private:
+    std::shared_ptr<EstadoCalendario> estado_;
+    const Reloj& reloj_;
+};
+
+struct ValorRegistro {
+    std::uint32_t tipo;
+    std::vector<unsigned char> bytes;
+};
+
+inline std::vector<unsigned char> bytesDe(const std::string& s) {
+    return {s.begin(), s.end()};
+}
+
+// A registry in memory: keys under HKEY_LOCAL_MACHINE with their values.
+// Keys marked read-only refuse an open that asks for write rights.
+class RegistroFalso final : public Registro {
+public:
+    static constexpr long kNoEncontrado = 2;
+    static constexpr long kAccesoDenegado = 5;
+    static constexpr long kMasDatos = 234;
+    static constexpr std::uint32_t kDerechosDeEscritura = 0x00016;  // set value, create key, create link
+
+    std::map<std::string, std::map<std::string, ValorRegistro>> claves;
+    std::set<std::string> soloLectura;
+    std::vector<std::uint32_t> accesosPedidos;
+    std::vector<Clave> cerradas;
+
+    long abrir(std::uint32_t raiz, const std::string& subclave, std::uint32_t acceso, Clave& clave) override {
+        accesosPedidos.push_back(acceso);
+        const auto it = claves.find(subclave);
+        if (raiz != kHkeyLocalMachine || it == claves.end()) return kNoEncontrado;
+        if (soloLectura.count(subclave) != 0 && (acceso & kDerechosDeEscritura) != 0) return kAccesoDenegado;
+        abiertas_.push_back(subclave);
+        clave = abiertas_.size();  // never 0
+        return 0;
+    }
+    long consultar(Clave clave, const std::string& nombre, std::uint32_t& tipo,
+                   std::vector<unsigned char>& datos, std::uint32_t& tamano) override {
+        const auto& valores = claves.at(abiertas_.at(clave - 1));
+        const auto it = valores.find(nombre);
+        if (it == valores.end()) return kNoEncontrado;
+        tipo = it->second.tipo;
+        const auto& bytes = it->second.bytes;
+        if (bytes.size() > tamano || bytes.size() > datos.size()) {
+            tamano = static_cast<std::uint32_t>(bytes.size());
+            return kMasDatos;
+        }
+        std::copy(bytes.begin(), bytes.end(), datos.begin());
+        tamano = static_cast<std::uint32_t>(bytes.size());
+        return 0;
+    }
+    long cerrar(Clave clave) override {
+        cerradas.push_back(clave);
+        return 0;
+    }
+
+private:
+    std::vector<std::string> abiertas_;
+};
+
+class LanzadorFalso final : public Lanzador {
+public:
+    QSet<QString> archivos;
+    bool arrancan = true;
+    QStringList pedidos;  // every program it was asked to start
+
+    bool existeArchivo(const QString& ruta) const override { return archivos.contains(ruta); }
+    bool iniciar(const QString& programa) override {
+        pedidos.append(programa);
+        return arrancan;
+    }
+};
+
+}  // namespace tarvolo::prueba

@@ -1,0 +1,155 @@
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "entorno_ventanas.h"
+
+namespace tarvolo::prueba {
+namespace {
+
+using std::chrono::April;
+using std::chrono::January;
+using std::chrono::March;
+using std::chrono::May;
+
+class FrmDiaTest : public EntornoVentanas {
+protected:
+    frmDia* w = nullptr;
+
+    void SetUp() override { w = mostrar<frmDia>("frmDia"); }
+
+    QLineEdit* caja(const char* nombre) const { return hijo<QLineEdit>(w, nombre); }
+    QString cajas() const {
+        return caja("txtDia")->text() + "/" + caja("txtMes")->text() + "/" + caja("txtAnio")->text();
+    }
+    QString sem() const { return hijo<QLabel>(w, "lblSem")->text(); }
+    QString primeraLinea() const { return hijo<QLabel>(w, "lblSemana")->text().section('\n', 0, 0); }
+    QString ultimaLinea() const { return hijo<QLabel>(w, "lblSemana")->text().section('\n', -1); }
+
+    // Selects the whole box and types over it, key by key.
+    void teclear(const char* nombre, const QString& texto) {
+        QLineEdit* c = caja(nombre);
+        c->setFocus();
+        c->selectAll();
+        QTest::keyClicks(c, texto);
+    }
+};
+
+TEST_F(FrmDiaTest, OpensOnTodayWithoutMessagesAfterTwoPartialDates) {
+    EXPECT_EQ(cajas(), QStringLiteral("5/3/2005"));
+    EXPECT_EQ(sem(), QStringLiteral("Semana Epidemiológica 9"));
+    EXPECT_EQ(primeraLinea(), QStringLiteral("El sábado 05 de marzo de 2005"));
+    EXPECT_EQ(calendario->valor, 2005y / March / 5);
+    // Only the third assignment formed a date; then the calendar went to today.
+    EXPECT_EQ(calendario->fijados, std::vector<Fecha>{2005y / March / 5});
+    EXPECT_EQ(calendario->vecesHoy, 1);
+    EXPECT_TRUE(mensajes.textos.isEmpty());
+}
+
+TEST_F(FrmDiaTest, WindowCaptionMenusLayoutAndFocus) {
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Buscar Semana Por Día"));
+    EXPECT_EQ(barraDeMenus(w),
+              (QStringList{"&Archivo[&Salir]", "Semanas[Actual|Por Año|~Por Día]", "Acerca de.."}));
+    EXPECT_EQ(hijo(w, "area")->size(), QSize(pixeles(w, 4605), pixeles(w, 5685)));
+    EXPECT_EQ(hijo(w, "Calendar1")->geometry(), enPixeles(w, 675, 960, 3240, 2535));
+    EXPECT_EQ(hijo(w, "txtAnio")->geometry(), enPixeles(w, 2925, 3720, 855, 285));
+    EXPECT_EQ(hijo(w, "lblSemana")->geometry(), enPixeles(w, 375, 4560, 3855, 975));
+    EXPECT_EQ(hijo<QLabel>(w, "Label4")->text(), QStringLiteral("Año"));
+    EXPECT_TRUE(hijo(w, "lblSem")->font().bold());
+
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    EXPECT_EQ(QApplication::focusWidget(), caja("txtMes"));
+    QStringList orden;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        orden.append(QApplication::focusWidget()->objectName());
+    }
+    EXPECT_EQ(orden, (QStringList{"txtAnio", "Calendar1", "txtDia", "txtMes"}));
+}
+
+TEST_F(FrmDiaTest, TypingDigitByDigitPassesOverImpossibleDatesSilently) {
+    teclear("txtMes", "4");
+    teclear("txtAnio", "2005");
+    teclear("txtDia", "3");
+    EXPECT_EQ(primeraLinea(), QStringLiteral("El domingo 03 de abril de 2005"));
+    EXPECT_EQ(sem(), QStringLiteral("Semana Epidemiológica 14"));
+    EXPECT_EQ(calendario->valor, 2005y / April / 3);
+
+    QTest::keyClicks(caja("txtDia"), "1");  // 31/4/2005 is no date
+    EXPECT_EQ(caja("txtDia")->text(), QStringLiteral("31"));
+    EXPECT_EQ(primeraLinea(), QStringLiteral("El domingo 03 de abril de 2005"));
+    EXPECT_EQ(calendario->valor, 2005y / April / 3);
+
+    teclear("txtMes", "5");
+    EXPECT_EQ(sem(), QStringLiteral("Semana Epidemiológica 22"));
+    EXPECT_EQ(primeraLinea(), QStringLiteral("El martes 31 de mayo de 2005"));
+    EXPECT_EQ(calendario->valor, 2005y / May / 31);
+    EXPECT_TRUE(mensajes.textos.isEmpty());
+}
+
+TEST_F(FrmDiaTest, LettersAndEmptyBoxesLeaveTheLastValidDate) {
+    teclear("txtAnio", "20x5");
+    caja("txtDia")->clear();
+    EXPECT_EQ(primeraLinea(), QStringLiteral("El sábado 05 de marzo de 2005"));
+    EXPECT_EQ(calendario->fijados.back(), 2005y / March / 5);
+    EXPECT_TRUE(mensajes.textos.isEmpty());
+}
+
+TEST_F(FrmDiaTest, PickInTheCalendarFillsTheBoxesAndLabels) {
+    calendario->elegir(2005y / January / 1);
+    EXPECT_EQ(cajas(), QStringLiteral("1/1/2005"));
+    EXPECT_EQ(sem(), QStringLiteral("Semana Epidemiológica 52"));
+    EXPECT_EQ(ultimaLinea(), QStringLiteral("del año epidemiológico 2004"));
+    EXPECT_EQ(calendario->valor, 2005y / January / 1);
+    EXPECT_TRUE(mensajes.textos.isEmpty());
+}
+
+TEST_F(FrmDiaTest, CalendarRefusalIsShownAndLabelsAlreadyMoved) {
+    calendario->rechaza = [](const Fecha& f) { return f.year() < 1900y; };
+    teclear("txtAnio", "1850");
+    // "1" and "18" form no date; "185" and "1850" do, and the calendar refuses both.
+    EXPECT_EQ(mensajes.textos, (QStringList{"El valor de la propiedad no es válido",
+                                            "El valor de la propiedad no es válido"}));
+    EXPECT_EQ(primeraLinea(), QStringLiteral("El martes 05 de marzo de 1850"));
+    EXPECT_EQ(calendario->valor, 2005y / March / 5);
+}
+
+TEST_F(FrmDiaTest, OwnEntryIsDisabledAndDoesNothing) {
+    QAction* dia = accion(w, "mnuDia");
+    EXPECT_FALSE(dia->isEnabled());
+    dia->trigger();
+    EXPECT_EQ(abiertas(), QStringList{"frmDia"});
+}
+
+struct Ruta {
+    const char* accion;
+    const char* otra;  // the window it leads to, or null
+};
+
+class FrmDiaMenuTest : public FrmDiaTest, public ::testing::WithParamInterface<Ruta> {};
+
+TEST_P(FrmDiaMenuTest, MenuClosesThisWindowBeforeShowingTheOther) {
+    const Ruta ruta = GetParam();
+    QStringList abiertasAlCargarLaOtra{"(no cargada)"};
+    if (ruta.otra != nullptr)
+        ventanas.registrar(QString::fromLatin1(ruta.otra), [this, &abiertasAlCargarLaOtra] {
+            abiertasAlCargarLaOtra = abiertas();
+            return new QWidget;
+        });
+    accion(w, ruta.accion)->trigger();
+    if (ruta.otra == nullptr) {
+        EXPECT_TRUE(abiertas().isEmpty());
+    } else {
+        EXPECT_EQ(abiertas(), QStringList{QString::fromLatin1(ruta.otra)});
+        EXPECT_TRUE(abiertasAlCargarLaOtra.isEmpty()) << abiertasAlCargarLaOtra.join(",").toStdString();
+    }
+    EXPECT_TRUE(mensajes.textos.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Rutas, FrmDiaMenuTest,
+                         ::testing::Values(Ruta{"mnuExit", nullptr}, Ruta{"mnuActual", "frmHoy"},
+                                           Ruta{"mnuAnio", "frmRango"}, Ruta{"mnuAbout", "frmAbout"}));
+
+}  // namespace
+}  // namespace tarvolo::prueba
