@@ -79,14 +79,6 @@ TEST(RegistroNotificacion, ShorterTextAfterLongerLeavesNoTail) {
     EXPECT_EQ(r.szInfo(), QStringLiteral("ab"));
 }
 
-TEST(RegistroNotificacion, EmptyTextIsANulAndSpaces) {
-    R r;
-    r.fijarSzInfo(QString());
-    EXPECT_EQ(campo(r, R::kSzInfo, 1), QByteArray(1, '\0'));
-    EXPECT_EQ(campo(r, R::kSzInfo + 1, 255), QByteArray(255, ' '));
-    EXPECT_TRUE(r.szInfo().isEmpty());
-}
-
 struct Corte {
     const char* nombre;
     std::size_t desde, ancho, limite;
@@ -131,13 +123,6 @@ TEST(RegistroNotificacion, ATextWithANulReadsUpToIt) {
     t.append(QStringLiteral("después"));
     r.fijarSzTip(t, 127);
     EXPECT_EQ(r.szTip(), QStringLiteral("antes"));
-}
-
-TEST(RegistroNotificacion, DesdeBytesPadsShortInputWithZeros) {
-    const R r = R::desdeBytes(QByteArray("\x58\x00\x00\x00", 4));
-    EXPECT_EQ(r.cbSize(), 88u);
-    EXPECT_EQ(r.bytes().size(), 488);
-    EXPECT_EQ(r.uFlags(), 0u);
 }
 
 }  // namespace
