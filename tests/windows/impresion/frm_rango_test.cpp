@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "qstring_gtest.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
@@ -12,7 +14,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "aplicacion.h"
 #include "tables/tablas.h"
 #include "windows/impresion/impresora_grabada.h"
 #include "windows/impresion/impresora_qt.h"
@@ -35,7 +36,6 @@ QString enCaja(const std::string& texto) {
 class VentanaRango : public ::testing::Test {
 protected:
     VentanaRango() {
-        prueba::aplicacion();
         ventanas.registrar(QStringLiteral("frmRango"), [this] { return new frmRango(servicios, fabrica()); });
         for (const char* otra : {"frmHoy", "frmDia", "frmAbout"})
             ventanas.registrar(QString::fromLatin1(otra), [otra] {
@@ -324,7 +324,6 @@ TEST(VentanaRangoSinImpresora, LaImpresoraDelSistemaSinColaPredeterminadaSoloAvi
     qputenv("CUPS_SERVER", "/nonexistent/tarvolo-cups.sock");
     qunsetenv("PRINTER");
     qunsetenv("LPDEST");
-    prueba::aplicacion();
     RelojFijo reloj{kHoy};
     MensajesGrabados mensajes;
     Ventanas ventanas;

@@ -3,11 +3,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "qstring_gtest.h"
+
 #include <QPageLayout>
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include "aplicacion.h"
 #include "pdf.h"
 #include "shell/mensajes.h"
 #include "tables/tablas.h"
@@ -25,8 +26,6 @@ const Fecha kHoy = 2024y / March / 15;
 
 class PaginaImpresa : public ::testing::Test {
 protected:
-    PaginaImpresa() { prueba::aplicacion(); }
-
     // Prints the listing to a PDF file and returns the file's name.
     QString imprimir(const QString& listado) {
         archivo = carpeta.filePath(QStringLiteral("listado.pdf"));

@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "qstring_gtest.h"
+
 #include "shell/mensajes.h"
 #include "windows/impresion/impresora_grabada.h"
 
