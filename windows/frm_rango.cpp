@@ -47,7 +47,9 @@ frmRango::frmRango(Servicios& servicios, FabricaImpresora fabricaImpresora)
     Form_Load();
 }
 
-int frmRango::px(int twips) const { return (twips * logicalDpiX() + 720) / 1440; }
+int frmRango::px(int twips) const {
+    return (twips * logicalDpiX() + 720) / 1440;
+}
 
 void frmRango::crearControles() {
     auto* cliente = new QWidget(this);
@@ -65,11 +67,11 @@ void frmRango::crearControles() {
 
     // Decoration, made first so that it lies under the controls.
     auto* fondo = new QLabel(cliente);
-    fondo->setPixmap(QPixmap(QStringLiteral(":/tarvolo/fondo.png")));
+    fondo->setPixmap(QPixmap(QStringLiteral(":/tarvolo/banner.png")));
     fondo->setScaledContents(true);
     ubicar(fondo, "imgFondo", 0, 975, 4680, 5760 - 975);
     auto* banner = new QLabel(cliente);
-    banner->setPixmap(QPixmap(QStringLiteral(":/tarvolo/banner.png")));
+    banner->setPixmap(QPixmap(QStringLiteral(":/tarvolo/emblema_nombre.png")));
     banner->setScaledContents(true);
     ubicar(banner, "imgBanner", 960, 0, 2655, 975);
 
@@ -101,6 +103,8 @@ void frmRango::crearControles() {
 
     txtSemanas_ = new QPlainTextEdit(cliente);
     txtSemanas_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The tables' rows are wider than the box in today's UI fonts; wrapping
+    // them would break the columns, so the box scrolls sideways instead.
     txtSemanas_->setLineWrapMode(QPlainTextEdit::NoWrap);
     ubicar(txtSemanas_, "txtSemanas", 240, 1920, 4215, 3615);
 
@@ -113,7 +117,8 @@ void frmRango::crearControles() {
 }
 
 void frmRango::crearMenus() {
-    auto entrada = [this](QMenu* menu, const QString& texto, const char* nombre, void (frmRango::*handler)()) {
+    auto entrada = [this](QMenu* menu, const QString& texto, const char* nombre,
+                          void (frmRango::*handler)()) {
         QAction* accion = menu->addAction(texto);
         accion->setObjectName(QLatin1String(nombre));
         connect(accion, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
@@ -190,13 +195,21 @@ void frmRango::mnuSelectAll_Click() {
     });
 }
 
-void frmRango::mnuSalir_Click() { close(); }
+void frmRango::mnuSalir_Click() {
+    close();
+}
 
-void frmRango::mnuActual_Click() { irA(QStringLiteral("frmHoy")); }
+void frmRango::mnuActual_Click() {
+    irA(QStringLiteral("frmHoy"));
+}
 
-void frmRango::mnuDia_Click() { irA(QStringLiteral("frmDia")); }
+void frmRango::mnuDia_Click() {
+    irA(QStringLiteral("frmDia"));
+}
 
-void frmRango::mnuAbout_Click() { irA(QStringLiteral("frmAbout")); }
+void frmRango::mnuAbout_Click() {
+    irA(QStringLiteral("frmAbout"));
+}
 
 void frmRango::irA(const QString& ventana) {
     atrapar(servicios_.mensajes, [this, &ventana] {

@@ -8,7 +8,9 @@ namespace tarvolo {
 
 namespace {
 
-QString numero(float valor) { return QString::number(valor, 'g', 9); }
+QString numero(float valor) {
+    return QString::number(valor, 'g', 9);
+}
 
 }  // namespace
 
@@ -17,13 +19,17 @@ void ImpresoraGrabada::grabar(const QString& operacion, const QString& argumento
     if (operacion == fallarEn) throw ErrorImpresion("fallo preparado: " + operacion.toStdString());
 }
 
-void ImpresoraGrabada::fijarFuente(const QString& nombre) { grabar(QStringLiteral("fijarFuente"), nombre); }
+void ImpresoraGrabada::fijarFuente(const QString& nombre) {
+    grabar(QStringLiteral("fijarFuente"), nombre);
+}
 
 void ImpresoraGrabada::fijarNegrita(bool negrita) {
     grabar(QStringLiteral("fijarNegrita"), negrita ? QStringLiteral("true") : QStringLiteral("false"));
 }
 
-void ImpresoraGrabada::fijarTamano(float puntos) { grabar(QStringLiteral("fijarTamano"), numero(puntos)); }
+void ImpresoraGrabada::fijarTamano(float puntos) {
+    grabar(QStringLiteral("fijarTamano"), numero(puntos));
+}
 
 float ImpresoraGrabada::altoTexto(const QString& texto) {
     grabar(QStringLiteral("altoTexto"), texto);
@@ -47,12 +53,20 @@ float ImpresoraGrabada::anchoPagina() {
     return ancho;
 }
 
-void ImpresoraGrabada::fijarY(float y) { grabar(QStringLiteral("fijarY"), numero(y)); }
+void ImpresoraGrabada::fijarY(float y) {
+    grabar(QStringLiteral("fijarY"), numero(y));
+}
 
-void ImpresoraGrabada::fijarX(float x) { grabar(QStringLiteral("fijarX"), numero(x)); }
+void ImpresoraGrabada::fijarX(float x) {
+    grabar(QStringLiteral("fijarX"), numero(x));
+}
 
-void ImpresoraGrabada::imprimir(const QString& texto) { grabar(QStringLiteral("imprimir"), texto); }
+void ImpresoraGrabada::imprimir(const QString& texto) {
+    grabar(QStringLiteral("imprimir"), texto);
+}
 
-void ImpresoraGrabada::finDocumento() { grabar(QStringLiteral("finDocumento")); }
+void ImpresoraGrabada::finDocumento() {
+    grabar(QStringLiteral("finDocumento"));
+}
 
 }  // namespace tarvolo

@@ -28,10 +28,10 @@ public:
     void finDocumento() override;
 
     QString fallarEn;
-    float altoLinea = 240.0f;     // a 12-point line in twips
+    float altoLinea = 240.0f;  // a 12-point line in twips
     float anchoCaracter = 120.0f;
-    float alto = 15840.0f;        // 11 inches
-    float ancho = 12240.0f;       // 8.5 inches
+    float alto = 15840.0f;   // 11 inches
+    float ancho = 12240.0f;  // 8.5 inches
 
 private:
     QStringList& llamadas_;

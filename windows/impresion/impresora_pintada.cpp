@@ -16,7 +16,9 @@ QStringList lineasImpresas(const QString& texto) {
 ImpresoraPintada::ImpresoraPintada(Preparar preparar) : preparar_(std::move(preparar)) {}
 
 // The painter must end before its device goes away.
-ImpresoraPintada::~ImpresoraPintada() { pintor_.reset(); }
+ImpresoraPintada::~ImpresoraPintada() {
+    pintor_.reset();
+}
 
 QPrinter& ImpresoraPintada::dispositivo() {
     if (!impresora_) {
@@ -28,7 +30,9 @@ QPrinter& ImpresoraPintada::dispositivo() {
     return *impresora_;
 }
 
-QFontMetricsF ImpresoraPintada::medidas() { return QFontMetricsF(fuente_, &dispositivo()); }
+QFontMetricsF ImpresoraPintada::medidas() {
+    return QFontMetricsF(fuente_, &dispositivo());
+}
 
 void ImpresoraPintada::fijarFuente(const QString& nombre) {
     // No name means the desktop's plain face.
@@ -36,9 +40,13 @@ void ImpresoraPintada::fijarFuente(const QString& nombre) {
                                        : nombre);
 }
 
-void ImpresoraPintada::fijarNegrita(bool negrita) { fuente_.setBold(negrita); }
+void ImpresoraPintada::fijarNegrita(bool negrita) {
+    fuente_.setBold(negrita);
+}
 
-void ImpresoraPintada::fijarTamano(float puntos) { fuente_.setPointSizeF(puntos); }
+void ImpresoraPintada::fijarTamano(float puntos) {
+    fuente_.setPointSizeF(puntos);
+}
 
 float ImpresoraPintada::altoTexto(const QString& texto) {
     return static_cast<float>(lineasImpresas(texto).size() * medidas().lineSpacing());
@@ -51,13 +59,21 @@ float ImpresoraPintada::anchoTexto(const QString& texto) {
     return static_cast<float>(ancho);
 }
 
-float ImpresoraPintada::altoPagina() { return static_cast<float>(dispositivo().height()); }
+float ImpresoraPintada::altoPagina() {
+    return static_cast<float>(dispositivo().height());
+}
 
-float ImpresoraPintada::anchoPagina() { return static_cast<float>(dispositivo().width()); }
+float ImpresoraPintada::anchoPagina() {
+    return static_cast<float>(dispositivo().width());
+}
 
-void ImpresoraPintada::fijarY(float y) { y_ = y; }
+void ImpresoraPintada::fijarY(float y) {
+    y_ = y;
+}
 
-void ImpresoraPintada::fijarX(float x) { x_ = x; }
+void ImpresoraPintada::fijarX(float x) {
+    x_ = x;
+}
 
 void ImpresoraPintada::imprimir(const QString& texto) {
     if (!pintor_) {

@@ -44,7 +44,9 @@ QString textoConfirmacion(const QString& clase, const QString& anio) {
     return inicio + anio + QStringLiteral("\r\nhan sido enviadas a su impresora.");
 }
 
-QString textoProblemaImpresion() { return QStringLiteral("Hubo un problema al imprimir."); }
+QString textoProblemaImpresion() {
+    return QStringLiteral("Hubo un problema al imprimir.");
+}
 
 void imprimirListado(Impresora& impresora, Mensajes& mensajes, const QString& listado, const QString& clase,
                      const QString& anio) {

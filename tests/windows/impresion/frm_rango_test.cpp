@@ -3,8 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "qstring_gtest.h"
-
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
@@ -14,6 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "qstring_gtest.h"
 #include "tables/tablas.h"
 #include "windows/impresion/impresora_grabada.h"
 #include "windows/impresion/impresora_qt.h"
@@ -117,7 +116,8 @@ TEST_F(VentanaRango, AlAbrirTieneElAnioActualSemanasYLasCajasDeDisenio) {
 TEST_F(VentanaRango, MenusEnOrdenConPorAnioDeshabilitado) {
     abrir();
     QStringList barra;
-    for (QAction* a : static_cast<QMainWindow*>(ventana.data())->menuBar()->actions()) barra.append(a->text());
+    for (QAction* a : static_cast<QMainWindow*>(ventana.data())->menuBar()->actions())
+        barra.append(a->text());
     EXPECT_THAT(barra, ElementsAre("&Archivo", "&Editar", "Semanas", "Acerca de..."));
     EXPECT_FALSE(control<QAction>("mnuAnio")->isEnabled());
     EXPECT_TRUE(control<QAction>("mnuActual")->isEnabled());
@@ -172,7 +172,8 @@ TEST_F(VentanaRango, UnaClaseQueNoEstaEnLaListaNoCambiaNada) {
     abrir();
     mostrar(QStringLiteral("2005"), QStringLiteral("Semanas"));
     const QString tabla = txtSemanas()->toPlainText();
-    for (const QString& clase : {QStringLiteral("semanas"), QStringLiteral("Semanas "), QStringLiteral("Todo")}) {
+    for (const QString& clase :
+         {QStringLiteral("semanas"), QStringLiteral("Semanas "), QStringLiteral("Todo")}) {
         mostrar(QStringLiteral("2003"), clase);
         EXPECT_EQ(cboSem()->currentText(), clase);
         EXPECT_EQ(txtSemanas()->toPlainText(), tabla) << clase.toStdString();
@@ -186,8 +187,8 @@ TEST_F(VentanaRango, UnAnioVacioMuestraElAnioActualYLaCajaSigueVacia) {
     mostrar(QString(), QStringLiteral("Semanas"));
     EXPECT_EQ(txtAnio()->text(), QString());
     EXPECT_EQ(txtOculto()->toPlainText(), enCaja(ListadoSemanas(Parte(std::string()), kHoy)));
-    EXPECT_TRUE(txtOculto()->toPlainText().startsWith(
-        QStringLiteral(" ").repeated(36) + "SEMANAS EPIDEMIOLÓGICAS DEL 2024\n"));
+    EXPECT_TRUE(txtOculto()->toPlainText().startsWith(QStringLiteral(" ").repeated(36) +
+                                                      "SEMANAS EPIDEMIOLÓGICAS DEL 2024\n"));
     EXPECT_EQ(txtSemanas()->toPlainText(), enCaja(TablaSemanas(Parte(std::string()), kHoy)));
 }
 

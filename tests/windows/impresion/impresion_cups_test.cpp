@@ -1,8 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "qstring_gtest.h"
-
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
@@ -16,6 +14,7 @@
 #include <QThread>
 
 #include "pdf.h"
+#include "qstring_gtest.h"
 #include "windows/frm_rango.h"
 #include "windows/impresion/impresora_qt.h"
 
@@ -125,7 +124,8 @@ TEST(ImpresionReal, ElBotonDeImprimirDejaUnPdfDeUnaPaginaEnLaColaPredeterminada)
         if (!llegados.isEmpty() && !quedanTrabajos(socket)) break;
         QThread::msleep(250);
     }
-    ASSERT_EQ(llegados.size(), 1) << "en " << destino.toStdString() << ": " << llegados.join(u' ').toStdString();
+    ASSERT_EQ(llegados.size(), 1) << "en " << destino.toStdString() << ": "
+                                  << llegados.join(u' ').toStdString();
     const QString pdf = llegados.front();
     EXPECT_EQ(prueba::paginasPdf(pdf), 1);
 

@@ -3,13 +3,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "qstring_gtest.h"
-
 #include <QPageLayout>
 #include <QPrinter>
 #include <QTemporaryDir>
 
 #include "pdf.h"
+#include "qstring_gtest.h"
 #include "shell/mensajes.h"
 #include "tables/tablas.h"
 #include "windows/impresion/imprimir_listado.h"
@@ -18,9 +17,9 @@ namespace tarvolo {
 namespace {
 
 using namespace std::chrono;
-using ::testing::ElementsAre;
 using prueba::PaginaPdf;
 using prueba::Renglon;
+using ::testing::ElementsAre;
 
 const Fecha kHoy = 2024y / March / 15;
 
@@ -30,7 +29,8 @@ protected:
     QString imprimir(const QString& listado) {
         archivo = carpeta.filePath(QStringLiteral("listado.pdf"));
         ImpresoraPdf impresora(archivo);
-        imprimirListado(impresora, mensajes, listado, QStringLiteral("Cuatrisemanas"), QStringLiteral("2005"));
+        imprimirListado(impresora, mensajes, listado, QStringLiteral("Cuatrisemanas"),
+                        QStringLiteral("2005"));
         return archivo;
     }
 

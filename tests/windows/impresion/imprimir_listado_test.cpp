@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "qstring_gtest.h"
-
 #include "shell/mensajes.h"
 #include "windows/impresion/impresora_grabada.h"
 
@@ -24,8 +23,8 @@ TEST(ImprimirListado, LlamaALaImpresoraEnOrdenConLasPosicionesCentradas) {
 
     imprimirListado(impresora, mensajes, listado, QStringLiteral("Semanas"), QStringLiteral("2005"));
 
-    EXPECT_THAT(llamadas, ElementsAre("fijarFuente()", "fijarNegrita(true)", "fijarTamano(12)", "altoPagina()",
-                                      "altoTexto(" + listado + ")",
+    EXPECT_THAT(llamadas, ElementsAre("fijarFuente()", "fijarNegrita(true)", "fijarTamano(12)",
+                                      "altoPagina()", "altoTexto(" + listado + ")",
                                       "fijarY(7440)",  // 15840 / 2 - 960 / 2
                                       "imprimir(" + listado + ")", "fijarFuente()", "fijarNegrita(false)",
                                       "fijarTamano(8)", "anchoPagina()", "anchoTexto(" + kPie + ")",
@@ -94,7 +93,8 @@ class TextoConfirmacion : public ::testing::TestWithParam<Confirmacion> {};
 
 TEST_P(TextoConfirmacion, NombraLaClaseExactaYElAnioComoSeEscribio) {
     const Confirmacion& c = GetParam();
-    EXPECT_EQ(textoConfirmacion(QString::fromUtf8(c.clase), QString::fromUtf8(c.anio)), QString::fromUtf8(c.texto));
+    EXPECT_EQ(textoConfirmacion(QString::fromUtf8(c.clase), QString::fromUtf8(c.anio)),
+              QString::fromUtf8(c.texto));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -104,8 +104,10 @@ INSTANTIATE_TEST_SUITE_P(
                      "Las Cuatrisemanas Epidemiológicas del año 2005\r\nhan sido enviadas a su impresora."},
         Confirmacion{"Semanas", "2005",
                      "Las Semanas Epidemiológicas del año 2005\r\nhan sido enviadas a su impresora."},
-        Confirmacion{"Ambas", "2005", "Las Semanas Epidemiológicas del año 2005\r\nhan sido enviadas a su impresora."},
-        Confirmacion{"Semanas", "", "Las Semanas Epidemiológicas del año \r\nhan sido enviadas a su impresora."},
+        Confirmacion{"Ambas", "2005",
+                     "Las Semanas Epidemiológicas del año 2005\r\nhan sido enviadas a su impresora."},
+        Confirmacion{"Semanas", "",
+                     "Las Semanas Epidemiológicas del año \r\nhan sido enviadas a su impresora."},
         Confirmacion{"cuatrisemanas", " 2005x",
                      "Las Semanas Epidemiológicas del año  2005x\r\nhan sido enviadas a su impresora."},
         Confirmacion{"Cuatrisemanas ", "2005",

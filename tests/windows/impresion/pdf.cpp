@@ -43,13 +43,15 @@ PaginaPdf leerPagina(const QString& archivo) {
         pagina.ancho = m.captured(1).toDouble();
         pagina.alto = m.captured(2).toDouble();
     }
-    static const QRegularExpression palabra(QStringLiteral(
-        "<word xMin=\"([\\d.-]+)\" yMin=\"([\\d.-]+)\" xMax=\"([\\d.-]+)\" yMax=\"([\\d.-]+)\">(.*?)</word>"));
+    static const QRegularExpression palabra(
+        QStringLiteral("<word xMin=\"([\\d.-]+)\" yMin=\"([\\d.-]+)\" xMax=\"([\\d.-]+)\" "
+                       "yMax=\"([\\d.-]+)\">(.*?)</word>"));
     QList<Palabra> palabras;
     for (auto it = palabra.globalMatch(html); it.hasNext();) {
         const auto m = it.next();
-        palabras.append({QTextDocumentFragment::fromHtml(m.captured(5)).toPlainText(), m.captured(1).toDouble(),
-                         m.captured(2).toDouble(), m.captured(3).toDouble(), m.captured(4).toDouble()});
+        palabras.append({QTextDocumentFragment::fromHtml(m.captured(5)).toPlainText(),
+                         m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
+                         m.captured(4).toDouble()});
     }
     // pdftotext may give them column by column: put them back line by line.
     // Words of one line share their top edge exactly.
