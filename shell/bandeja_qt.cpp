@@ -70,10 +70,15 @@ std::optional<std::uint32_t> BandejaQt::version() {
 bool BandejaQt::agregar(const RegistroNotificacion& registro) {
     if (icono_ || !QSystemTrayIcon::isSystemTrayAvailable()) return false;
     icono_ = std::make_unique<QSystemTrayIcon>();
-    connect(icono_.get(), &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason motivo) {
-                if (const auto mensaje = mensajeDeActivacion(motivo)) emit mensajeRaton(*mensaje);
-            });
+    // Queued, as the shell posts its notifications: a handler may pop up a
+    // menu whose "Salir" removes this very icon, which Qt must not see while
+    // it is still inside the icon's own mouse handling.
+    connect(
+        icono_.get(), &QSystemTrayIcon::activated, this,
+        [this](QSystemTrayIcon::ActivationReason motivo) {
+            if (const auto mensaje = mensajeDeActivacion(motivo)) emit mensajeRaton(*mensaje);
+        },
+        Qt::QueuedConnection);
     aplicar(registro);
     icono_->show();
     return true;

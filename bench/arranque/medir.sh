@@ -12,9 +12,11 @@ pids=()
 cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; wait 2>/dev/null || true; }
 trap cleanup EXIT
 
-n=$((500 + $$ % 400)); while [ -e "/tmp/.X${n}-lock" ]; do n=$((n + 1)); done
+# Xvfb picks a free display itself and tells its number on a pipe.
+exec {numero}< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>"${out:-/tmp}/xvfb.log" & echo "pid $!")
+read -r _ xvfb_pid <&"$numero"; pids+=("$xvfb_pid")
+read -r n <&"$numero"
 export DISPLAY=":$n"
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & pids+=($!)
 until xdpyinfo >/dev/null 2>&1; do sleep 0.1; done
 trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 & pids+=($!)
 until xwininfo -root -tree | grep -q '"panel"'; do sleep 0.1; done

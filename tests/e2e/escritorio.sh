@@ -30,10 +30,11 @@ esperar() {
   done
 }
 
-n=$((100 + $$ % 400))
-while [ -e "/tmp/.X${n}-lock" ]; do n=$((n + 1)); done
+# Xvfb picks a free display itself and tells its number on a pipe.
+exec {numero}< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>"${out:-/tmp}/xvfb.log" & echo "pid $!")
+read -r _ xvfb_pid <&"$numero"; pids+=("$xvfb_pid")
+read -r n <&"$numero"
 export DISPLAY=":$n"
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >"$out/xvfb.log" 2>&1 & pids+=($!)
 esperar 10 xdpyinfo || fail "Xvfb no arrancó"
 
 visible() { xdotool search --onlyvisible --name "$1"; }
