@@ -24,6 +24,11 @@ CalendarioQt::CalendarioQt(const Reloj& reloj) : reloj_(reloj), sinColocar_(new 
     calendario_ = sinColocar_.get();
     calendario_->setObjectName(QStringLiteral("Calendar1"));
     calendario_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // Epidemiological weeks run Sunday to Saturday, and the program speaks Spanish.
+    // (The locale first: it brings its own first day of the week.)
+    calendario_->setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
+    calendario_->setFirstDayOfWeek(Qt::Sunday);
+    calendario_->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);  // fits its narrow width
     // A click on a day, or Enter or a double click on it: the user's pick.
     // The selection change is not listened to, since assigning fires it too.
     const auto avisar = [this] {

@@ -49,6 +49,10 @@ TEST_F(CalendarioQtTest, ProgramChangesAreNotPicks) {
     EXPECT_EQ(elecciones, 0);
 }
 
+TEST_F(CalendarioQtTest, WeeksRunSundayToSaturday) {
+    EXPECT_EQ(static_cast<QCalendarWidget*>(control.get())->firstDayOfWeek(), Qt::Sunday);
+}
+
 TEST_F(CalendarioQtTest, AClickOnADayIsAPick) {
     calendario.irAHoy();
     auto* vista = control->findChild<QTableView*>();
