@@ -36,7 +36,7 @@ medir() {
   echo "$(( (fin - inicio) / 1000000 )) $rss"
 }
 
-icono_de() { xwininfo -root -tree | grep -qF "(\"$1\" \"$1\")"; }
+icono_de() { xwininfo -root -tree | grep -F "(\"$1\" " | grep -qF 22x22; }
 minima_lista() { icono_de bandeja_minima; }
 # The balloon is a frameless top-level window of the program besides the icon.
 tarvolo_listo() { icono_de tarvolo && [ "$(xdotool search --onlyvisible --pid "$1" 2>/dev/null | wc -l)" -ge 2 ]; }
