@@ -1,6 +1,6 @@
 // Core benchmarks. Targets on the 2-core machine: at least 50 million dates
-// a second for the week, year and period of a date (the closed form of
-// Part 1.1 on integer days), and under 100 microseconds per builder per year.
+// a second for the week, year and period of a date (the closed form
+// on integer days), and under 100 microseconds per builder per year.
 
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,4 @@
-// Part 1.2: DescribirDia, the four-line sentence.
+// DescribirDia, the four-line sentence.
 
 #include "calendar/describir_dia.h"
 

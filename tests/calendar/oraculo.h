@@ -4,9 +4,8 @@
 // way on purpose: it walks the Gregorian calendar one day at a time with its
 // own month lengths and leap-year rule (no std::chrono, nothing of
 // tarvolo's), finds the Sunday of each year's week 1 by counting the January
-// days of each Sunday-to-Saturday week ("at least four days in January",
-// Part 1.1), and numbers the weeks by counting Sundays from there. The closed
-// form that the core uses (Wednesday of the week, day of the year / 7) does
+// days of each Sunday-to-Saturday week ("at least four days in January"), and numbers the weeks by counting
+// Sundays from there. The closed form that the core uses (Wednesday of the week, day of the year / 7) does
 // not appear anywhere here.
 
 #include <cstddef>
@@ -55,7 +54,7 @@ inline int diaDeLaSemana(int anio, int mes, int dia) {
     return (h + 6) % 7;
 }
 
-// The four-week period by the strict range tests of Part 1.1, in order.
+// The four-week period by strict range tests, tried in order.
 inline int cuatrisemana(int semana) {
     for (int k = 1; k <= 12; ++k)
         if (semana > 4 * k - 4 && semana < 4 * k + 1) return k;

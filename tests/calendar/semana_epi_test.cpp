@@ -1,4 +1,4 @@
-// Part 1.1: SemanaEpi, AnioEpi, CuatrisemanaEpi and ArmarFecha.
+// SemanaEpi, AnioEpi, CuatrisemanaEpi and ArmarFecha.
 
 #include "calendar/semana_epi.h"
 
@@ -57,7 +57,7 @@ struct FechaTrabajada {
     int semana, anioEpi, cuatrisemana;
 };
 
-// The worked dates of Part 1.1, as the table gives them.
+// Worked dates around the year boundaries.
 const std::vector<FechaTrabajada> kTrabajadas = {
     {29, 12, 2002, 1, 1, 2003, 1},   {1, 1, 2003, 4, 1, 2003, 1},     {28, 12, 2003, 1, 53, 2003, 13},
     {31, 12, 2003, 4, 53, 2003, 13}, {3, 1, 2004, 7, 53, 2003, 13},   {4, 1, 2004, 1, 1, 2004, 1},
@@ -76,7 +76,7 @@ TEST(FechasTrabajadas, SemanaAnioYCuatrisemanaConNumeros) {
         EXPECT_EQ(semana, t.semana);
         EXPECT_EQ(AnioEpi(kHoy, t.dia, t.mes, t.anio), t.anioEpi);
         EXPECT_EQ(CuatrisemanaEpi(kHoy, t.dia, t.mes, t.anio), t.cuatrisemana);
-        // As Part 1.2 calls them: the week passed on to the other two.
+        // As DescribirDia calls them: the week passed on to the other two.
         EXPECT_EQ(AnioEpi(kHoy, t.dia, t.mes, t.anio, semana), t.anioEpi);
         EXPECT_EQ(CuatrisemanaEpi(kHoy, t.dia, t.mes, t.anio, semana), t.cuatrisemana);
     }
@@ -143,7 +143,7 @@ TEST(FechasTrabajadas, PrimerDomingoYNumeroDeSemanas) {
     EXPECT_EQ(cal.semanasDe(2003), 53);
     EXPECT_EQ(cal.semanasDe(2008), 53);
     for (int a : {2004, 2005, 2006, 2007, 2009}) EXPECT_EQ(cal.semanasDe(a), 52) << a;
-    // The years with 53 weeks among 1999..2030, as Part 2.1 lists them.
+    // The years with 53 weeks among 1999..2030.
     const oraculo::Calendario largo(1999, 2030);
     for (int a = 1999; a <= 2030; ++a) {
         const bool de53 = a == 2003 || a == 2008 || a == 2014 || a == 2020 || a == 2025;
@@ -199,7 +199,8 @@ TEST(ComparacionLarga, TodosLosDiasContraElOraculo) {
 }
 
 // The closed form itself (the benchmarked function) over the same range,
-// plus the rule of Part 1.1 for the years with 53 weeks.
+// plus the rule for the years with 53 weeks (1 January on a Wednesday, or a
+// Tuesday in a leap year).
 TEST(ComparacionLarga, FormaCerradaContraElOraculo) {
     const oraculo::Calendario& cal = calendarioCompleto();
     for (const auto& d : cal.dias()) {

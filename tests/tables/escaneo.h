@@ -1,11 +1,10 @@
 #pragma once
 
-// The year scan of Part 2.1 (steps 1 to 6) and the builders of Parts 2.1 to
-// 2.4 written out literally, as a reference for the tests: every day from
+// The year scan and the six builders written out literally, day by day, as a reference for the tests: every day from
 // 29 December of the year before to 4 January of the year after, Sundays
 // held with their week text, the week's year asked of AnioEpi on the Sunday
 // and again on the Saturday (with the widened text), periods grouped by
-// comparing texts. It calls the public calendar operations of Part 1.1 for
+// comparing texts. It calls the public calendar operations for
 // each Sunday, as the builders are described to do, and nothing of the
 // builders' own shortcut (first Sunday plus 7 days per week).
 
@@ -113,7 +112,7 @@ inline std::string construir(Constructor c, int anio, const std::string& texto, 
                     }
                 }
             } else {
-                // Part 2.3 step 3 / Part 2.4 ListadoCuatrisemanas step 2.
+                // The four-week grouping: Sundays only, a row opened at each new period.
                 const bool tabla = c == Constructor::TablaCuatrisemanas;
                 if (e == anio) {
                     cuatriDom = ensanchar(cuatriDom);

@@ -1,4 +1,4 @@
-// Parts 2.1 to 2.4: the six year builders.
+// The six year builders.
 
 #include "tables/tablas.h"
 
@@ -404,7 +404,7 @@ TEST(ArgumentoAnio, Anios101Y9998EstanDentro) {
 
 // ------------------------------------------------------------ the literal scan
 
-// The builders' shortcut against the day-by-day scan of Part 2.1, for every
+// The builders' shortcut against the day-by-day scan of the year, for every
 // year 1900..2100 (1990..2030 in a sanitized or Debug build), the edges of
 // the range, and a stride across all of it.
 TEST(EscaneoLiteral, LosSeisConstructoresCoincidenConElEscaneoDiaADia) {
