@@ -57,7 +57,7 @@ TEST(DescribirDia, LosLiteralesDeLaPruebaSonUtf8) {
               "cuatrisemana 13\r\ndel año epidemiológico 2004");
 }
 
-TEST(DescribirDia, EjemplosDeLaParte12) {
+TEST(DescribirDia, EjemplosConCambioDeAnio) {
     EXPECT_EQ(DescribirDia(kHoy, 29, 12, 2002), k29_12_2002);
     EXPECT_EQ(DescribirDia(kHoy, 1, 1, 2005), k01_01_2005);
     EXPECT_EQ(DescribirDia(kHoy, 3, 1, 2004), k03_01_2004);
@@ -156,7 +156,7 @@ TEST(DescribirDia, LosNumerosSinCerosNiSignos) {
     EXPECT_NE(fin.find("El viernes 31 de diciembre de 9999\r\n"), std::string::npos) << fin;
 }
 
-TEST(DescribirDia, CoincideConLasOperacionesDeLaParte11) {
+TEST(DescribirDia, CoincideConLasOperacionesDelCalendario) {
     const oraculo::Calendario cal(2000, 2010);
     for (const auto& d : cal.dias()) {
         if (d.anio < 2000 || d.anio > 2010) continue;
