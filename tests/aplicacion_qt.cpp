@@ -1,5 +1,6 @@
-// One QApplication for every widget test of this executable, made before the
-// first test and gone after the last.
+// One QApplication for every widget test of an executable, made before the
+// first test and gone after the last (a static one would outlive Qt's own
+// globals). Widget tests run on the offscreen platform unless told otherwise.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -19,7 +20,8 @@ class AplicacionQt : public ::testing::Environment {
 public:
     void SetUp() override {
         static int argc = 1;
-        static char nombre[] = "test_windows";
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        static char nombre[] = "tarvolo_test";
         static char* argv[] = {nombre, nullptr};
         app_ = std::make_unique<QApplication>(argc, argv);
         QApplication::setQuitOnLastWindowClosed(false);
