@@ -3,14 +3,13 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <string>
 
+#include "disposicion.h"
 #include "shell/error_trap.h"
 #include "tables/tablas.h"
 
@@ -34,53 +33,39 @@ QString conCrLf(const QString& parrafos) {
 
 frmRango::frmRango(Servicios& servicios, FabricaImpresora fabricaImpresora)
     : servicios_(servicios), fabricaImpresora_(std::move(fabricaImpresora)) {
-    setObjectName(QStringLiteral("frmRango"));
-    setWindowTitle(QStringLiteral("Semanas del año"));
-    // A fixed dialog frame: close box only, no resizing.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    crearControles();
-    crearMenus();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    adjustSize();
-    if (const QScreen* pantalla = screen()) move(pantalla->availableGeometry().center() - rect().center());
+    prepararMarco(this, QStringLiteral("Semanas del año"));
+    fondoBlanco(this);
+    auto* barra = new QMenuBar(this);
+    crearMenus(barra);
+    crearControles(areaBajoMenu(this, barra, 4680, 5760));
+    // A fixed dialog frame: the user cannot resize it.
+    setFixedSize(size());
+    centrarEnPantalla(this);
     Form_Load();
 }
 
-int frmRango::px(int twips) const {
-    return (twips * logicalDpiX() + 720) / 1440;
-}
-
-void frmRango::crearControles() {
-    auto* cliente = new QWidget(this);
-    cliente->setFixedSize(px(4680), px(5760));
-    cliente->setAutoFillBackground(true);
-    QPalette blanco = cliente->palette();
-    blanco.setColor(QPalette::Window, Qt::white);
-    cliente->setPalette(blanco);
-    setCentralWidget(cliente);
-
-    auto ubicar = [this](QWidget* control, const char* nombre, int x, int y, int ancho, int alto) {
+void frmRango::crearControles(QWidget* area) {
+    const auto ubicar = [](QWidget* control, const char* nombre, int x, int y, int ancho, int alto) {
         control->setObjectName(QLatin1String(nombre));
-        control->setGeometry(px(x), px(y), px(ancho), px(alto));
+        colocar(control, x, y, ancho, alto);
     };
 
     // Decoration, made first so that it lies under the controls.
-    auto* fondo = new QLabel(cliente);
+    auto* fondo = new QLabel(area);
     fondo->setPixmap(QPixmap(QStringLiteral(":/tarvolo/banner.png")));
     fondo->setScaledContents(true);
     ubicar(fondo, "imgFondo", 0, 975, 4680, 5760 - 975);
-    auto* banner = new QLabel(cliente);
+    auto* banner = new QLabel(area);
     banner->setPixmap(QPixmap(QStringLiteral(":/tarvolo/emblema_nombre.png")));
     banner->setScaledContents(true);
     ubicar(banner, "imgBanner", 960, 0, 2655, 975);
 
-    ubicar(new QLabel(QStringLiteral("Año"), cliente), "Label1", 240, 1200, 735, 255);
-    txtAnio_ = new QLineEdit(cliente);
+    ubicar(new QLabel(QStringLiteral("Año"), area), "Label1", 240, 1200, 735, 255);
+    txtAnio_ = new QLineEdit(area);
     ubicar(txtAnio_, "txtAnio", 240, 1440, 735, 315);
 
-    ubicar(new QLabel(QStringLiteral("Reporte"), cliente), "Label2", 1125, 1200, 1335, 255);
-    cboSem_ = new QComboBox(cliente);
+    ubicar(new QLabel(QStringLiteral("Reporte"), area), "Label2", 1125, 1200, 1335, 255);
+    cboSem_ = new QComboBox(area);
     cboSem_->setEditable(true);
     // What the user types stays as typed: no entries added, no completion
     // that would turn "semanas" into "Semanas".
@@ -89,26 +74,26 @@ void frmRango::crearControles() {
     cboSem_->addItems({kSemanas, kCuatrisemanas, kAmbas});
     ubicar(cboSem_, "cboSem", 1120, 1440, 1575, 315);
 
-    cmdMostrar_ = new QPushButton(QStringLiteral("&Mostrar"), cliente);
+    cmdMostrar_ = new QPushButton(QStringLiteral("&Mostrar"), area);
     ubicar(cmdMostrar_, "cmdMostrar", 2840, 1260, 975, 495);
     connect(cmdMostrar_, &QPushButton::clicked, this, [this] { cmdMostrar_Click(); });
 
-    cmdPrint_ = new QPushButton(cliente);
+    cmdPrint_ = new QPushButton(area);
     cmdPrint_->setIcon(QIcon(QStringLiteral(":/tarvolo/impresora.png")));
-    cmdPrint_->setIconSize(QSize(px(330), px(330)));
+    cmdPrint_->setIconSize(QSize(pixeles(this, 330), pixeles(this, 330)));
     cmdPrint_->setToolTip(QStringLiteral("Imprimir"));
     cmdPrint_->setAccessibleName(QStringLiteral("Imprimir"));
     ubicar(cmdPrint_, "cmdPrint", 3960, 1260, 495, 495);
     connect(cmdPrint_, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
 
-    txtSemanas_ = new QPlainTextEdit(cliente);
+    txtSemanas_ = new QPlainTextEdit(area);
     txtSemanas_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The tables' rows are wider than the box in today's UI fonts; wrapping
     // them would break the columns, so the box scrolls sideways instead.
     txtSemanas_->setLineWrapMode(QPlainTextEdit::NoWrap);
     ubicar(txtSemanas_, "txtSemanas", 240, 1920, 4215, 3615);
 
-    txtOculto_ = new QPlainTextEdit(cliente);
+    txtOculto_ = new QPlainTextEdit(area);
     txtOculto_->setObjectName(QStringLiteral("txtOculto"));
     txtOculto_->setPlainText(QStringLiteral("Text1"));
     txtOculto_->hide();
@@ -116,7 +101,7 @@ void frmRango::crearControles() {
     txtSemanas_->setFocus();
 }
 
-void frmRango::crearMenus() {
+void frmRango::crearMenus(QMenuBar* barra) {
     auto entrada = [this](QMenu* menu, const QString& texto, const char* nombre,
                           void (frmRango::*handler)()) {
         QAction* accion = menu->addAction(texto);
@@ -125,15 +110,15 @@ void frmRango::crearMenus() {
         return accion;
     };
 
-    QMenu* archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
+    QMenu* archivo = barra->addMenu(QStringLiteral("&Archivo"));
     archivo->setObjectName(QStringLiteral("mnuArchivo"));
     entrada(archivo, QStringLiteral("&Salir"), "mnuSalir", &frmRango::mnuSalir_Click);
 
-    QMenu* editar = menuBar()->addMenu(QStringLiteral("&Editar"));
+    QMenu* editar = barra->addMenu(QStringLiteral("&Editar"));
     editar->setObjectName(QStringLiteral("mnuEdit"));
     entrada(editar, QStringLiteral("Seleccionar &Todo"), "mnuSelectAll", &frmRango::mnuSelectAll_Click);
 
-    QMenu* semanas = menuBar()->addMenu(QStringLiteral("Semanas"));
+    QMenu* semanas = barra->addMenu(QStringLiteral("Semanas"));
     semanas->setObjectName(QStringLiteral("mnuSem"));
     entrada(semanas, QStringLiteral("Actual"), "mnuActual", &frmRango::mnuActual_Click);
     entrada(semanas, QStringLiteral("Por Día"), "mnuDia", &frmRango::mnuDia_Click);
@@ -142,7 +127,7 @@ void frmRango::crearMenus() {
     porAnio->setObjectName(QStringLiteral("mnuAnio"));
     porAnio->setEnabled(false);
 
-    QAction* acerca = menuBar()->addAction(QStringLiteral("Acerca de..."));
+    QAction* acerca = barra->addAction(QStringLiteral("Acerca de..."));
     acerca->setObjectName(QStringLiteral("mnuAbout"));
     connect(acerca, &QAction::triggered, this, [this] { mnuAbout_Click(); });
 }

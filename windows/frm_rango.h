@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QMainWindow>
+#include <QWidget>
 
 #include "impresion/imprimir_listado.h"
 #include "shell/servicios.h"
 
 class QComboBox;
+class QMenuBar;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -14,13 +15,13 @@ namespace tarvolo {
 
 // "Semanas del año": the table of a whole year on screen, with its printable
 // listing kept in a hidden box for the print button.
-class frmRango : public QMainWindow {
+class frmRango : public QWidget {
 public:
     frmRango(Servicios& servicios, FabricaImpresora fabricaImpresora);
 
 private:
-    void crearControles();
-    void crearMenus();
+    void crearControles(QWidget* area);
+    void crearMenus(QMenuBar* barra);
 
     void Form_Load();
     void cmdMostrar_Click();
@@ -35,7 +36,6 @@ private:
     void accionMostrar();
     // Leaves this window for another one, closing this one first.
     void irA(const QString& ventana);
-    int px(int twips) const;
 
     Servicios& servicios_;
     FabricaImpresora fabricaImpresora_;

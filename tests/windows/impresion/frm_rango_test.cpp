@@ -107,8 +107,7 @@ TEST_F(VentanaRango, AlAbrirTieneElAnioActualSemanasYLasCajasDeDisenio) {
     EXPECT_FALSE(txtOculto()->isVisible());
     EXPECT_EQ(ventana->focusWidget(), txtSemanas());
     const int dpi = ventana->logicalDpiX();
-    EXPECT_EQ(static_cast<QMainWindow*>(ventana.data())->centralWidget()->size(),
-              QSize(4680 * dpi / 1440, 5760 * dpi / 1440));
+    EXPECT_EQ(control<QWidget>("area")->size(), QSize(4680 * dpi / 1440, 5760 * dpi / 1440));
     EXPECT_EQ(control<QPushButton>("cmdPrint")->toolTip(), "Imprimir");
     EXPECT_TRUE(mensajes.textos.isEmpty());
 }
@@ -116,7 +115,7 @@ TEST_F(VentanaRango, AlAbrirTieneElAnioActualSemanasYLasCajasDeDisenio) {
 TEST_F(VentanaRango, MenusEnOrdenConPorAnioDeshabilitado) {
     abrir();
     QStringList barra;
-    for (QAction* a : static_cast<QMainWindow*>(ventana.data())->menuBar()->actions())
+    for (QAction* a : ventana->findChild<QMenuBar*>()->actions())
         barra.append(a->text());
     EXPECT_THAT(barra, ElementsAre("&Archivo", "&Editar", "Semanas", "Acerca de..."));
     EXPECT_FALSE(control<QAction>("mnuAnio")->isEnabled());
