@@ -6,7 +6,10 @@ void Ventanas::registrar(const QString& nombre, Fabrica fabrica) { fabricas_.ins
 
 QWidget* Ventanas::abierta(const QString& nombre) const {
     const auto it = abiertas_.constFind(nombre);
-    return it == abiertas_.constEnd() ? nullptr : it->data();
+    if (it == abiertas_.constEnd() || it->isNull()) return nullptr;
+    // Every loaded window is on screen; a hidden one was closed with its
+    // frame and only waits for Qt to delete it.
+    return (*it)->isHidden() ? nullptr : it->data();
 }
 
 QWidget* Ventanas::mostrar(const QString& nombre) {
