@@ -11,13 +11,17 @@ namespace tarvolo {
 namespace {
 constexpr std::array<std::string_view, 7> kDias{"domingo", "lunes",   "martes", "miércoles",
                                                 "jueves",  "viernes", "sábado"};
-constexpr std::array<std::string_view, 12> kMeses{
-    "enero", "febrero", "marzo",      "abril",   "mayo",      "junio",
-    "julio", "agosto",  "septiembre", "octubre", "noviembre", "diciembre"};
+constexpr std::array<std::string_view, 12> kMeses{"enero",      "febrero", "marzo",     "abril",
+                                                  "mayo",       "junio",   "julio",     "agosto",
+                                                  "septiembre", "octubre", "noviembre", "diciembre"};
 }  // namespace
 
-std::string_view nombreDia(int diaDeLaSemana) { return kDias.at(static_cast<size_t>(diaDeLaSemana)); }
-std::string_view nombreMes(unsigned mes) { return kMeses.at(mes - 1); }
+std::string_view nombreDia(int diaDeLaSemana) {
+    return kDias.at(static_cast<size_t>(diaDeLaSemana));
+}
+std::string_view nombreMes(unsigned mes) {
+    return kMeses.at(mes - 1);
+}
 
 std::string DescribirDia(const Fecha& hoy, const Parte& dia, const Parte& mes, const Parte& anio) {
     const Fecha fecha = ArmarFecha(hoy, dia, mes, anio);

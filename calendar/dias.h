@@ -10,9 +10,9 @@ using Dias = std::chrono::sys_days;
 
 // Weeks, epidemiological year and four-week period of one day.
 struct SemanaEpidemiologica {
-    std::uint8_t semana;       // 1..53
-    std::int16_t anio;         // calendar year of the week's Wednesday
-    std::uint8_t cuatrisemana; // 1..13
+    std::uint8_t semana;        // 1..53
+    std::int16_t anio;          // calendar year of the week's Wednesday
+    std::uint8_t cuatrisemana;  // 1..13
 };
 
 // 0 = Sunday .. 6 = Saturday.

@@ -18,9 +18,7 @@ public:
     int numero() const noexcept { return numero_; }
     std::string descripcion() const { return what(); }
 
-    static ErrorEjecucion tiposNoCoinciden() {
-        return {kTiposNoCoinciden, "No coinciden los tipos"};
-    }
+    static ErrorEjecucion tiposNoCoinciden() { return {kTiposNoCoinciden, "No coinciden los tipos"}; }
     static ErrorEjecucion desbordamiento() { return {kDesbordamiento, "Desbordamiento"}; }
 
 private:

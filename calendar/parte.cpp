@@ -7,7 +7,9 @@ namespace tarvolo {
 namespace {
 constexpr long long kSaturacion = 1'000'000'000'000LL;  // far beyond any date part or 16-bit year
 
-bool esBlanco(char c) noexcept { return c == ' ' || c == '\t'; }
+bool esBlanco(char c) noexcept {
+    return c == ' ' || c == '\t';
+}
 }  // namespace
 
 std::optional<long long> leerDecimal(std::string_view texto) noexcept {

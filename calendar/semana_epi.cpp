@@ -8,9 +8,15 @@ namespace tarvolo {
 
 namespace {
 
-long long hoyDia(const Fecha& hoy) { return static_cast<unsigned>(hoy.day()); }
-long long hoyMes(const Fecha& hoy) { return static_cast<unsigned>(hoy.month()); }
-long long hoyAnio(const Fecha& hoy) { return static_cast<int>(hoy.year()); }
+long long hoyDia(const Fecha& hoy) {
+    return static_cast<unsigned>(hoy.day());
+}
+long long hoyMes(const Fecha& hoy) {
+    return static_cast<unsigned>(hoy.month());
+}
+long long hoyAnio(const Fecha& hoy) {
+    return static_cast<int>(hoy.year());
+}
 
 }  // namespace
 
@@ -20,8 +26,7 @@ Fecha ArmarFecha(const Fecha& hoy, const Parte& dia, const Parte& mes, const Par
     const long long m = mes.leer(hoyMes(hoy));
     const long long a = anio.leer(hoyAnio(hoy));
     // Two-digit years and month-first readings are refused, not guessed.
-    if (a < 100 || a > 9999 || m < 1 || m > 12 || d < 1 || d > 31)
-        throw ErrorEjecucion::tiposNoCoinciden();
+    if (a < 100 || a > 9999 || m < 1 || m > 12 || d < 1 || d > 31) throw ErrorEjecucion::tiposNoCoinciden();
     const Fecha fecha{year{static_cast<int>(a)}, month{static_cast<unsigned>(m)},
                       day{static_cast<unsigned>(d)}};
     if (!fecha.ok()) throw ErrorEjecucion::tiposNoCoinciden();
@@ -48,8 +53,8 @@ std::int16_t AnioEpi(const Fecha& hoy, const Parte& dia, const Parte& mes, const
     return static_cast<std::int16_t>(a);
 }
 
-std::int16_t CuatrisemanaEpi(const Fecha& hoy, const Parte& dia, const Parte& mes,
-                             const Parte& anio, const Parte& semana) {
+std::int16_t CuatrisemanaEpi(const Fecha& hoy, const Parte& dia, const Parte& mes, const Parte& anio,
+                             const Parte& semana) {
     const long long s = semana.omitida() ? SemanaEpi(hoy, dia, mes, anio) : semana.leer(0);
     return static_cast<std::int16_t>(cuatrisemanaDe(s));
 }

@@ -139,11 +139,11 @@ int ejecutarCompanion(const std::vector<std::string>& argumentos, const Fecha& h
         });
     }
     if (orden == "describir") {
-        return porFecha(resto, salida, errores, [&](const Partes& p) {
-            salida << DescribirDia(hoy, p.dia, p.mes, p.anio) << '\n';
-        });
+        return porFecha(resto, salida, errores,
+                        [&](const Partes& p) { salida << DescribirDia(hoy, p.dia, p.mes, p.anio) << '\n'; });
     }
-    if (orden == "tabla" || orden == "listado") return porAnio(orden == "listado", resto, hoy, salida, errores);
+    if (orden == "tabla" || orden == "listado")
+        return porAnio(orden == "listado", resto, hoy, salida, errores);
     errores << kUso;
     return 2;
 }

@@ -1,9 +1,8 @@
 #pragma once
 
+#include <QString>
 #include <exception>
 #include <utility>
-
-#include <QString>
 
 #include "calendar/error_ejecucion.h"
 #include "mensajes.h"

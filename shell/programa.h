@@ -10,7 +10,9 @@ inline constexpr int kVersionMayor = 1;
 inline constexpr int kVersionMenor = 3;
 inline constexpr int kVersionRevision = 2;
 
-inline QString tituloPrograma() { return QStringLiteral("Tarvolo"); }
+inline QString tituloPrograma() {
+    return QStringLiteral("Tarvolo");
+}
 
 // "1.3.2": three decimal numbers, no leading zeros.
 inline QString textoVersion() {

@@ -2,7 +2,9 @@
 
 namespace tarvolo {
 
-void Ventanas::registrar(const QString& nombre, Fabrica fabrica) { fabricas_.insert(nombre, std::move(fabrica)); }
+void Ventanas::registrar(const QString& nombre, Fabrica fabrica) {
+    fabricas_.insert(nombre, std::move(fabrica));
+}
 
 QWidget* Ventanas::abierta(const QString& nombre) const {
     const auto it = abiertas_.constFind(nombre);

@@ -11,15 +11,17 @@ namespace tarvolo {
 // and the epidemiological weeks that belong to it.
 struct AnioTabla {
     int numero;
-    std::string texto;  // as passed, or today's year when omitted or empty
-    Dias primerDomingo; // opens week 1 (29 December .. 4 January)
-    int semanas;        // 52 or 53
+    std::string texto;   // as passed, or today's year when omitted or empty
+    Dias primerDomingo;  // opens week 1 (29 December .. 4 January)
+    int semanas;         // 52 or 53
 
     Dias domingo(int semana) const noexcept { return primerDomingo + std::chrono::days{7 * (semana - 1)}; }
     Dias sabado(int semana) const noexcept { return domingo(semana) + std::chrono::days{6}; }
     // Period k runs over weeks 4k-3 .. 4k; the thirteenth also takes week 53.
     int primeraSemana(int cuatrisemana) const noexcept { return 4 * cuatrisemana - 3; }
-    int ultimaSemana(int cuatrisemana) const noexcept { return cuatrisemana == 13 ? semanas : 4 * cuatrisemana; }
+    int ultimaSemana(int cuatrisemana) const noexcept {
+        return cuatrisemana == 13 ? semanas : 4 * cuatrisemana;
+    }
 };
 
 // Omitted or blank means the current year. Throws error 13 for text that is

@@ -1,12 +1,10 @@
 #pragma once
 
-// The year scan and the six builders written out literally, day by day, as a reference for the tests: every day from
-// 29 December of the year before to 4 January of the year after, Sundays
-// held with their week text, the week's year asked of AnioEpi on the Sunday
-// and again on the Saturday (with the widened text), periods grouped by
-// comparing texts. It calls the public calendar operations for
-// each Sunday, as the builders are described to do, and nothing of the
-// builders' own shortcut (first Sunday plus 7 days per week).
+// The year scan and the six builders written out literally, day by day, as a reference for the tests: every
+// day from 29 December of the year before to 4 January of the year after, Sundays held with their week text,
+// the week's year asked of AnioEpi on the Sunday and again on the Saturday (with the widened text), periods
+// grouped by comparing texts. It calls the public calendar operations for each Sunday, as the builders are
+// described to do, and nothing of the builders' own shortcut (first Sunday plus 7 days per week).
 
 #include <chrono>
 #include <cstdio>

@@ -115,8 +115,7 @@ TEST_F(VentanaRango, AlAbrirTieneElAnioActualSemanasYLasCajasDeDisenio) {
 TEST_F(VentanaRango, MenusEnOrdenConPorAnioDeshabilitado) {
     abrir();
     QStringList barra;
-    for (QAction* a : ventana->findChild<QMenuBar*>()->actions())
-        barra.append(a->text());
+    for (QAction* a : ventana->findChild<QMenuBar*>()->actions()) barra.append(a->text());
     EXPECT_THAT(barra, ElementsAre("&Archivo", "&Editar", "Semanas", "Acerca de..."));
     EXPECT_FALSE(control<QAction>("mnuAnio")->isEnabled());
     EXPECT_TRUE(control<QAction>("mnuActual")->isEnabled());
