@@ -47,6 +47,10 @@ struct Version {
     bool globos;
 };
 
+void PrintTo(const Version& v, std::ostream* os) {
+    *os << "version " << (v.consulta ? std::to_string(*v.consulta) : std::string("desconocida"));
+}
+
 class PorVersion : public AdvSysTrayTest, public ::testing::WithParamInterface<Version> {};
 
 TEST_P(PorVersion, VersionDecidesRecordSizeFlagsTipLimitAndBalloons) {

@@ -192,6 +192,10 @@ struct Eleccion {
     QStringList despues;  // loaded after it
 };
 
+void PrintTo(const Eleccion& e, std::ostream* os) {
+    *os << e.entrada << " con " << e.antes.join(',').toStdString();
+}
+
 class EleccionesDelMenu : public FrmIniTest, public ::testing::WithParamInterface<Eleccion> {};
 
 TEST_P(EleccionesDelMenu, LeaveTheRightWindowsLoaded) {

@@ -87,6 +87,10 @@ struct Corte {
     bool conNul;  // a NUL stands right after them
 };
 
+void PrintTo(const Corte& c, std::ostream* os) {
+    *os << c.nombre;
+}
+
 class CortesDeTexto : public ::testing::TestWithParam<Corte> {};
 
 TEST_P(CortesDeTexto, CutToTheLimitAndTheField) {

@@ -74,6 +74,10 @@ struct CasoInfo {
     bool mensaje;
 };
 
+void PrintTo(const CasoInfo& c, std::ostream* os) {
+    *os << c.nombre;
+}
+
 class StartSysInfoTest : public FrmAboutTest, public ::testing::WithParamInterface<CasoInfo> {};
 
 TEST_P(StartSysInfoTest, FindsAndStartsTheTool) {
@@ -112,6 +116,11 @@ struct CasoValor {
     bool leido;
     QString despues;
 };
+
+// Named in test listings by its case name rather than its bytes.
+void PrintTo(const CasoValor& c, std::ostream* os) {
+    *os << c.nombre;
+}
 
 class GetKeyValueTest : public FrmAboutTest, public ::testing::WithParamInterface<CasoValor> {};
 

@@ -127,6 +127,10 @@ struct Ruta {
     const char* otra;  // the window it leads to, or null
 };
 
+void PrintTo(const Ruta& c, std::ostream* os) {
+    *os << c.accion;
+}
+
 class FrmDiaMenuTest : public FrmDiaTest, public ::testing::WithParamInterface<Ruta> {};
 
 TEST_P(FrmDiaMenuTest, MenuClosesThisWindowBeforeShowingTheOther) {

@@ -59,6 +59,10 @@ struct Ruta {
     QStringList quedan;
 };
 
+void PrintTo(const Ruta& c, std::ostream* os) {
+    *os << c.accion;
+}
+
 class FrmHoyMenuTest : public EntornoVentanas, public ::testing::WithParamInterface<Ruta> {};
 
 TEST_P(FrmHoyMenuTest, MenuLeavesTheRightWindowsOpen) {

@@ -129,6 +129,10 @@ struct Clase {
     Constructor listado;
 };
 
+void PrintTo(const Clase& c, std::ostream* os) {
+    *os << c.nombre;
+}
+
 class MostrarCadaClase : public VentanaRango, public ::testing::WithParamInterface<Clase> {};
 
 TEST_P(MostrarCadaClase, LlenaAmbasCajasConLosTextosDelAnio) {
@@ -213,6 +217,10 @@ struct Salto {
     const char* entrada;
     const char* destino;
 };
+
+void PrintTo(const Salto& c, std::ostream* os) {
+    *os << c.entrada;
+}
 
 class SaltoAOtraVentana : public VentanaRango, public ::testing::WithParamInterface<Salto> {};
 

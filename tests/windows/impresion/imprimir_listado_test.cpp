@@ -89,6 +89,10 @@ struct Confirmacion {
     const char* texto;
 };
 
+void PrintTo(const Confirmacion& c, std::ostream* os) {
+    *os << c.clase << " " << c.anio;
+}
+
 class TextoConfirmacion : public ::testing::TestWithParam<Confirmacion> {};
 
 TEST_P(TextoConfirmacion, NombraLaClaseExactaYElAnioComoSeEscribio) {
