@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 dir=$1; shift
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
 set +e
-ninja -C "$dir" | { grep -v -E '^\[[0-9]+/[0-9]+\] ' || true; }
+ninja -C "$dir" | { grep -v -E '^(\[[0-9]+/[0-9]+\] |ninja: (Entering directory|no work to do))' || true; }
 status=${PIPESTATUS[0]}
 set -e
 exit "$status"

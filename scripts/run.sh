@@ -4,11 +4,17 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+
+escritorio() {
+  [ -n "${WAYLAND_DISPLAY:-}" ] && return 0
+  [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1
+}
+
+if ! escritorio; then
   ./scripts/build.sh build -DTARVOLO_TESTS=OFF -DTARVOLO_BENCH=OFF -DTARVOLO_GUI=OFF
-  echo "Tarvolo vive en el área de notificación y necesita un escritorio (no hay DISPLAY ni WAYLAND_DISPLAY); hoy:"
+  echo "Tarvolo vive en el área de notificación y necesita un escritorio; sin él, la semana de hoy:"
   ./build/cli/tarvolo-cli describir
   exit 0
 fi
-./scripts/build.sh build -DTARVOLO_TESTS=OFF -DTARVOLO_BENCH=OFF
+./scripts/build.sh build -DTARVOLO_TESTS=OFF -DTARVOLO_BENCH=OFF -DTARVOLO_GUI=ON
 exec ./build/tarvolo
