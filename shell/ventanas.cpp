@@ -37,6 +37,11 @@ void Ventanas::descargar(const QString& nombre) {
     }
 }
 
+void Ventanas::cambiar(const QString& propia, const QString& otra) {
+    descargar(propia);
+    mostrar(otra);
+}
+
 void Ventanas::descargarTodas() {
     const auto abiertas = std::exchange(abiertas_, {});
     for (const auto& ventana : abiertas) delete ventana.data();

@@ -21,6 +21,8 @@ public:
     QWidget* mostrar(const QString& nombre);
     // Closes and discards the window if it is loaded; nothing otherwise.
     void descargar(const QString& nombre);
+    // Leaves one window for another: unloads `propia` first, then shows `otra`.
+    void cambiar(const QString& propia, const QString& otra);
     // The loaded window of that name, or null.
     QWidget* abierta(const QString& nombre) const;
     // Discards every window at once, without their close handlers.

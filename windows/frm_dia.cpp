@@ -196,12 +196,7 @@ void frmDia::mnuAbout_Click() {
 }
 
 void frmDia::cambiarA(const QString& otra) {
-    // Unloading deletes this window later; keep what is needed beforehand.
-    Servicios servicios = servicios_;
-    atrapar(servicios.mensajes, [&] {
-        servicios.ventanas.descargar(QStringLiteral("frmDia"));
-        servicios.ventanas.mostrar(otra);
-    });
+    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.cambiar(QStringLiteral("frmDia"), otra); });
 }
 
 }  // namespace tarvolo

@@ -93,12 +93,7 @@ void frmHoy::mnuAbout_Click() {
 }
 
 void frmHoy::cambiarA(const QString& otra) {
-    // Unloading deletes this window later; keep what is needed beforehand.
-    Servicios servicios = servicios_;
-    atrapar(servicios.mensajes, [&] {
-        servicios.ventanas.descargar(QStringLiteral("frmHoy"));
-        servicios.ventanas.mostrar(otra);
-    });
+    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.cambiar(QStringLiteral("frmHoy"), otra); });
 }
 
 void frmHoy::keyPressEvent(QKeyEvent* evento) {

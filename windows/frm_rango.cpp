@@ -197,10 +197,7 @@ void frmRango::mnuAbout_Click() {
 }
 
 void frmRango::irA(const QString& ventana) {
-    atrapar(servicios_.mensajes, [this, &ventana] {
-        servicios_.ventanas.descargar(QStringLiteral("frmRango"));
-        servicios_.ventanas.mostrar(ventana);
-    });
+    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.cambiar(QStringLiteral("frmRango"), ventana); });
 }
 
 }  // namespace tarvolo
