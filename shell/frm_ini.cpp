@@ -4,28 +4,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QFile>
 #include <QGuiApplication>
 
 #include "calendar/semana_epi.h"
 #include "error_trap.h"
 #include "programa.h"
+#include "resources/recursos.h"
 
 namespace tarvolo {
-
-namespace {
-
-QIcon iconoDelPrograma() {
-    QIcon icono;
-    // The pictures are compiled in by the resources library; a build without
-    // them (the tests) runs with no icon rather than failing.
-    for (const char* archivo : {":/tarvolo/icono16.png", ":/tarvolo/icono32.png"}) {
-        if (QFile::exists(QString::fromLatin1(archivo))) icono.addFile(QString::fromLatin1(archivo));
-    }
-    return icono;
-}
-
-}  // namespace
 
 frmIni::frmIni(Servicios& servicios, Bandeja& bandeja, MenuEmergente menuEmergente,
                FinDelPrograma finDelPrograma)
@@ -37,7 +23,7 @@ frmIni::frmIni(Servicios& servicios, Bandeja& bandeja, MenuEmergente menuEmergen
     if (!finDelPrograma_) finDelPrograma_ = [] { QApplication::exit(0); };
     setObjectName(QStringLiteral("frmIni"));
     setWindowTitle(tituloPrograma());
-    setWindowIcon(iconoDelPrograma());
+    setWindowIcon(iconoPrograma());
     // Never shown, so it must not count as a window whose closing quits.
     setAttribute(Qt::WA_QuitOnClose, false);
     crearMenu();
