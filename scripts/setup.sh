@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-qpa-plugins
+  qt6-base-dev qt6-qpa-plugins libx11-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core
   xvfb xauth trayer xdotool x11-utils imagemagick faketime

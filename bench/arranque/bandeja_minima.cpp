@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSystemTrayIcon>
-#include <cstdio>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -13,6 +12,5 @@ int main(int argc, char** argv) {
     QSystemTrayIcon icono{QIcon(dibujo)};
     icono.setToolTip(QStringLiteral("Semana Epidemiológica 1"));
     icono.show();
-    std::fprintf(stderr, "tray: icon shown\n");
     return app.exec();
 }
