@@ -12,13 +12,9 @@ pids=()
 cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; wait 2>/dev/null || true; }
 trap cleanup EXIT
 
-# Xvfb picks a free display itself and tells its number on a pipe.
-exec {numero}< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null & echo "pid $!")
-read -r _ xvfb_pid <&"$numero"; pids+=("$xvfb_pid")
-read -r n <&"$numero"
-export DISPLAY=":$n"
-trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 & pids+=($!)
-until xwininfo -root -tree | grep -q '"panel"'; do sleep 0.1; done
+source "$(dirname "$0")/../../scripts/escritorio_virtual.sh"
+iniciar_xvfb /dev/null
+iniciar_trayer /dev/null
 
 mediana() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 

@@ -30,12 +30,8 @@ esperar() {
   done
 }
 
-# Xvfb picks a free display itself and tells its number on a pipe.
-exec {numero}< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>"${out:-/tmp}/xvfb.log" & echo "pid $!")
-read -r _ xvfb_pid <&"$numero"; pids+=("$xvfb_pid")
-read -r n <&"$numero"
-export DISPLAY=":$n"
-esperar 10 xdpyinfo || fail "Xvfb no arrancó"
+source "$(dirname "$0")/../../scripts/escritorio_virtual.sh"
+iniciar_xvfb "$out/xvfb.log" || fail "Xvfb no arrancó"
 
 visible() { xdotool search --onlyvisible --name "$1"; }
 icono() { xwininfo -root -tree | grep -F '("tarvolo" "Tarvolo")' | grep -F '22x22'; }
@@ -68,9 +64,7 @@ xdotool windowfocus --sync "$w" key Return
 esperar 5 bash -c "! kill -0 $tarvolo_pid" || fail "sin bandeja el programa no terminó al cerrar su ventana"
 wait "$tarvolo_pid" || fail "sin bandeja terminó con error"
 
-trayer --edge top --align right --widthtype request --height 24 --transparent false \
-  >"$out/trayer.log" 2>&1 & pids+=($!)
-esperar 10 bash -c "xwininfo -root -tree | grep -q '\"panel\"'" || fail "trayer no arrancó"
+iniciar_trayer "$out/trayer.log" || fail "trayer no arrancó"
 
 arrancar bandeja
 esperar 10 icono || fail "el icono no llegó al área de notificación"
