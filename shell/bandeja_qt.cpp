@@ -1,7 +1,9 @@
 #include "bandeja_qt.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QStyle>
+#include <QWidget>
 
 #include "identificadores.h"
 
@@ -21,6 +23,18 @@ QSystemTrayIcon::MessageIcon iconoDelGlobo(std::uint32_t dwInfoFlags) {
         default:
             return QSystemTrayIcon::NoIcon;
     }
+}
+
+// How long a balloon waits for the tray to place the icon before it is shown
+// wherever Qt puts it.
+constexpr int kEsperaGloboMs = 2000;
+
+// The window of a freshly shown icon, where the tray embeds it into itself
+// (the XEmbed tray of X11); nothing where the icon is drawn by the desktop.
+QWindow* ventanaDeIconoEmbebido() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->inherits("QSystemTrayIconSys")) return w->windowHandle();
+    return nullptr;
 }
 
 }  // namespace
@@ -59,7 +73,12 @@ std::optional<quint32> mensajeDeActivacion(QSystemTrayIcon::ActivationReason mot
     }
 }
 
-BandejaQt::BandejaQt(QObject* padre) : Bandeja(padre) {}
+BandejaQt::BandejaQt(QObject* padre) : Bandeja(padre) {
+    esperaGlobo_.setSingleShot(true);
+    esperaGlobo_.setInterval(kEsperaGloboMs);
+    connect(&esperaGlobo_, &QTimer::timeout, this, &BandejaQt::mostrarPendiente);
+}
+
 BandejaQt::~BandejaQt() = default;
 
 std::optional<std::uint32_t> BandejaQt::version() {
@@ -79,8 +98,10 @@ bool BandejaQt::agregar(const RegistroNotificacion& registro) {
             if (const auto mensaje = mensajeDeActivacion(motivo)) emit mensajeRaton(*mensaje);
         },
         Qt::QueuedConnection);
-    aplicar(registro);
     icono_->show();
+    ventanaIcono_ = ventanaDeIconoEmbebido();
+    if (ventanaIcono_) ventanaIcono_->installEventFilter(this);
+    aplicar(registro);
     return true;
 }
 
@@ -92,6 +113,8 @@ bool BandejaQt::modificar(const RegistroNotificacion& registro) {
 
 bool BandejaQt::eliminar(const RegistroNotificacion&) {
     if (!icono_) return false;
+    pendiente_.reset();
+    esperaGlobo_.stop();
     icono_->hide();
     icono_.reset();
     return true;
@@ -108,8 +131,41 @@ void BandejaQt::aplicar(const RegistroNotificacion& registro) {
     if (p.conTip) icono_->setToolTip(p.tip);
     // Like the platform, every update that carries balloon text shows it
     // again. Qt cannot take a shown balloon back, so an empty text only stops
-    // further ones.
-    if (p.conGlobo && !p.textoGlobo.isEmpty()) icono_->showMessage(p.tituloGlobo, p.textoGlobo, p.iconoGlobo);
+    // further ones, and the one still waiting for the tray.
+    if (!p.conGlobo) return;
+    if (p.textoGlobo.isEmpty())
+        pendiente_.reset();
+    else
+        mostrarGlobo({p.tituloGlobo, p.textoGlobo, p.iconoGlobo});
+}
+
+void BandejaQt::mostrarGlobo(const Globo& globo) {
+    // Qt points the balloon at the icon's window, which is only where the
+    // user sees it once the tray has embedded and mapped it; until then the
+    // balloon would stand at the corner of the screen.
+    if (ventanaIcono_ && !ventanaIcono_->isExposed()) {
+        pendiente_ = globo;
+        if (!esperaGlobo_.isActive()) esperaGlobo_.start();
+        return;
+    }
+    icono_->showMessage(globo.titulo, globo.texto, globo.icono);
+}
+
+void BandejaQt::mostrarPendiente() {
+    esperaGlobo_.stop();
+    if (!pendiente_ || !icono_) return;
+    const Globo globo = *pendiente_;
+    pendiente_.reset();
+    icono_->showMessage(globo.titulo, globo.texto, globo.icono);
+}
+
+bool BandejaQt::eventFilter(QObject* objeto, QEvent* evento) {
+    // Posted, so that the window has finished its own handling of the event
+    // before the balloon asks where it is.
+    if (objeto == ventanaIcono_ && evento->type() == QEvent::Expose && pendiente_ &&
+        ventanaIcono_->isExposed())
+        QMetaObject::invokeMethod(this, &BandejaQt::mostrarPendiente, Qt::QueuedConnection);
+    return Bandeja::eventFilter(objeto, evento);
 }
 
 }  // namespace tarvolo

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QIcon>
+#include <QPointer>
 #include <QString>
 #include <QSystemTrayIcon>
+#include <QTimer>
+#include <QWindow>
 #include <memory>
 
 #include "bandeja.h"
@@ -39,10 +42,25 @@ public:
     bool modificar(const RegistroNotificacion& registro) override;
     bool eliminar(const RegistroNotificacion& registro) override;
 
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
 private:
+    struct Globo {
+        QString titulo, texto;
+        QSystemTrayIcon::MessageIcon icono;
+    };
+
     void aplicar(const RegistroNotificacion& registro);
+    void mostrarGlobo(const Globo& globo);
+    void mostrarPendiente();
 
     std::unique_ptr<QSystemTrayIcon> icono_;
+    // The icon's own window where the tray embeds one (XEmbed), and the
+    // balloon waiting for the tray to place it.
+    QPointer<QWindow> ventanaIcono_;
+    std::optional<Globo> pendiente_;
+    QTimer esperaGlobo_;
 };
 
 }  // namespace tarvolo
