@@ -15,6 +15,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(tarvolo::tituloPrograma());
     QApplication::setApplicationVersion(tarvolo::textoVersion());
+    QApplication::setFont(tarvolo::fuenteDeInterfaz());
     // Closing a window never ends the program while the icon is there; frmIni
     // turns this back on when there is no notification area.
     QApplication::setQuitOnLastWindowClosed(false);

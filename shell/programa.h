@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 
 namespace tarvolo {
@@ -17,6 +18,15 @@ inline QString tituloPrograma() {
 // "1.3.2": three decimal numbers, no leading zeros.
 inline QString textoVersion() {
     return QStringLiteral("%1.%2.%3").arg(kVersionMayor).arg(kVersionMenor).arg(kVersionRevision);
+}
+
+// The interface font the windows were laid out for, 8.25-point sans-serif:
+// their labels have fixed sizes, which a desktop's larger default overflows.
+inline QFont fuenteDeInterfaz() {
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(8.25);
+    return f;
 }
 
 }  // namespace tarvolo

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <memory>
 
+#include "shell/programa.h"
+
 namespace {
 
 QtMessageHandler manejadorAnterior = nullptr;
@@ -24,6 +26,8 @@ public:
         static char nombre[] = "tarvolo_test";
         static char* argv[] = {nombre, nullptr};
         app_ = std::make_unique<QApplication>(argc, argv);
+        // The windows are looked at in the font the program sets.
+        QApplication::setFont(tarvolo::fuenteDeInterfaz());
         QApplication::setQuitOnLastWindowClosed(false);
         manejadorAnterior = qInstallMessageHandler(sinAvisosDeRaise);
     }

@@ -9,9 +9,11 @@ namespace tarvolo::prueba {
 namespace {
 
 using std::chrono::April;
+using std::chrono::December;
 using std::chrono::January;
 using std::chrono::March;
 using std::chrono::May;
+using std::chrono::September;
 
 class FrmDiaTest : public EntornoVentanas {
 protected:
@@ -103,6 +105,19 @@ TEST_F(FrmDiaTest, PickInTheCalendarFillsTheBoxesAndLabels) {
     EXPECT_EQ(ultimaLinea(), QStringLiteral("del año epidemiológico 2004"));
     EXPECT_EQ(calendario->valor, 2005y / January / 1);
     EXPECT_TRUE(mensajes.textos.isEmpty());
+}
+
+TEST_F(FrmDiaTest, LongestDescriptionsFitTheirLabels) {
+    // The longest weekday and month names, and two-digit week numbers.
+    for (const Fecha& f : {2009y / September / 30, 2008y / December / 31, 2015y / January / 3}) {
+        calendario->elegir(f);
+        for (const char* nombre : {"lblSem", "lblSemana"}) {
+            const auto* etiqueta = hijo<QLabel>(w, nombre);
+            for (const QString& linea : etiqueta->text().split(u'\n'))
+                EXPECT_LE(etiqueta->fontMetrics().horizontalAdvance(linea), etiqueta->width())
+                    << nombre << ": " << linea.toStdString();
+        }
+    }
 }
 
 TEST_F(FrmDiaTest, CalendarRefusalIsShownAndLabelsAlreadyMoved) {
