@@ -71,6 +71,8 @@ CONF
 cat > "$dir/etc/cupsd.conf" <<CONF
 Listen $socket
 LogLevel info
+# Keeps what each job sent, for a look at the program's own output.
+PreserveJobFiles Yes
 Browsing No
 BrowseLocalProtocols none
 WebInterface No

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libx11-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core
-  xvfb xauth trayer xdotool x11-utils imagemagick faketime
+  xvfb xauth trayer xdotool x11-utils xclip imagemagick faketime
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
 )
 
