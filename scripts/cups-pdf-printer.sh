@@ -89,7 +89,8 @@ DefaultAuthType None
 CONF
 
 detener
-setsid "$cupsd" -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" </dev/null >"$dir/log/cupsd.out" 2>&1 &
+# Under a time limit, so that a test killed outright leaves no server behind.
+setsid timeout "${CUPS_LIMITE:-900}" "$cupsd" -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" </dev/null >"$dir/log/cupsd.out" 2>&1 &
 echo $! > "$dir/cupsd.pid"
 
 export CUPS_SERVER="$socket"
