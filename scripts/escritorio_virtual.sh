@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # A virtual desktop for the tests and benchmarks that run the real program;
 # source it. Both functions add what they start to the caller's `pids` array
 # and return non-zero if it does not come up within ten seconds. Each runs

@@ -129,8 +129,8 @@ arrancar() {
 vivo() { kill -0 "$tarvolo_pid" 2>/dev/null; }
 terminado() { ! vivo; }
 
-# The pop-up menu at the icon, then a choice by keyboard: $1 Down presses,
-# or "Up" for the last item.
+# The pop-up menu at the icon (abrir_menu), and a choice in it by keyboard
+# (elegir): $1 Down presses from the top.
 menu_abierto() {
   local w
   for w in $(del_programa); do
@@ -148,7 +148,7 @@ abrir_menu() {
 }
 elegir() {
   abrir_menu
-  if [ "$1" = Up ]; then xdotool key Up; else xdotool key --repeat "$1" --delay 60 Down; fi
+  xdotool key --repeat "$1" --delay 60 Down
   xdotool key Return
   esperar 5 menu_cerrado || fail "el menú no se cerró"
 }
@@ -168,10 +168,12 @@ clic_en() {
   xdotool mousemove $((x + $2 / 15)) $((y + al - $4 / 15 + $3 / 15)) click 1
 }
 
-# --- 5. A default printer that writes PDF files, when this machine can run one ---
+# --- Set-up: a default printer that writes PDF files (for step 5, where this
+# machine can run a print server), the X server and the notification area ---
 if salida=$(bash "$fuentes/scripts/cups-pdf-printer.sh" start "$out/cups" 2>"$out/cups.err"); then
   impresora="$out/cups"
-  export CUPS_SERVER=$(sed -n 's/^CUPS_SERVER=//p' <<<"$salida")
+  CUPS_SERVER=$(sed -n 's/^CUPS_SERVER=//p' <<<"$salida")
+  export CUPS_SERVER
   pdf_out=$(sed -n 's/^PDF_OUT=//p' <<<"$salida")
 elif [ $? -eq 3 ]; then
   echo "escritorio: sin servidor de impresión aquí ($(cat "$out/cups.err")); se omite imprimir"
@@ -282,11 +284,12 @@ if [ -n "$impresora" ]; then
 fi
 
 # --- 6. Salir: the program ends at once and takes its icon along ---
-elegir Up
+abrir_menu
+xdotool key Up Return
 salida_ms=$(ahora_ms)
 esperar 2 terminado || fail "Salir no terminó el programa en 2 s"
+echo "escritorio: el programa terminó $(( $(ahora_ms) - salida_ms )) ms después de elegir Salir"
 wait "$tarvolo_pid" || fail "Salir terminó con estado $?"
-echo "escritorio: Salir terminó en $(( $(ahora_ms) - salida_ms )) ms"
 ! icono || fail "el icono siguió en el área de notificación"
 
 # --- 7. No notification area: the current-week window stands in for it ---
