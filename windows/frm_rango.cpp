@@ -185,18 +185,18 @@ void frmRango::mnuSalir_Click() {
 }
 
 void frmRango::mnuActual_Click() {
-    irA(QStringLiteral("frmHoy"));
+    cambiarA(QStringLiteral("frmHoy"));
 }
 
 void frmRango::mnuDia_Click() {
-    irA(QStringLiteral("frmDia"));
+    cambiarA(QStringLiteral("frmDia"));
 }
 
 void frmRango::mnuAbout_Click() {
-    irA(QStringLiteral("frmAbout"));
+    cambiarA(QStringLiteral("frmAbout"));
 }
 
-void frmRango::irA(const QString& ventana) {
+void frmRango::cambiarA(const QString& ventana) {
     atrapar(servicios_.mensajes, [&] { servicios_.ventanas.cambiar(QStringLiteral("frmRango"), ventana); });
 }
 

@@ -35,7 +35,7 @@ private:
     // Fills both boxes for the kind chosen; throws what the builders throw.
     void accionMostrar();
     // Leaves this window for another one, closing this one first.
-    void irA(const QString& ventana);
+    void cambiarA(const QString& ventana);
 
     Servicios& servicios_;
     FabricaImpresora fabricaImpresora_;
