@@ -157,7 +157,11 @@ elegir() {
 menu_cerrado() { ! xwininfo -id "$menu_id" 2>/dev/null | grep -q IsViewable && sleep 0.3; }
 
 # Presses a key in the window titled $1.
-tecla_en() { xdotool windowraise "$(titulada "$1")" windowfocus --sync "$(titulada "$1")" key "$2"; }
+tecla_en() {
+  local w
+  w=$(titulada "$1")
+  xdotool windowraise "$w" windowfocus --sync "$w" key "$2"
+}
 # Clicks at a point of the window titled $1 given in twips of its inner area,
 # which lies under its menu bar: $2 left, $3 top, the $4-twip-high area.
 clic_en() {
