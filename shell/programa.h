@@ -3,21 +3,19 @@
 #include <QFont>
 #include <QString>
 
+#include "version/version.h"
+
 namespace tarvolo {
 
 // Program identity, shown in captions, balloons, the About and splash windows
 // and the printed footer.
-inline constexpr int kVersionMayor = 1;
-inline constexpr int kVersionMenor = 3;
-inline constexpr int kVersionRevision = 2;
 
 inline QString tituloPrograma() {
     return QStringLiteral("Tarvolo");
 }
 
-// "1.3.2": three decimal numbers, no leading zeros.
 inline QString textoVersion() {
-    return QStringLiteral("%1.%2.%3").arg(kVersionMayor).arg(kVersionMenor).arg(kVersionRevision);
+    return QString::fromLatin1(kTextoVersion.data(), static_cast<qsizetype>(kTextoVersion.size()));
 }
 
 // The interface font the windows were laid out for, 8.25-point sans-serif:
