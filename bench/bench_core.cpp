@@ -114,12 +114,12 @@ BENCHMARK(BM_SemanaEpi_partesDeTexto);
 
 // Each builder for one year (2003 has 53 weeks, the longest texts), the year
 // passed as text as the year window does.
-template <std::string (*Constructor)(const Parte&, const Fecha&)>
+template <tarvolo::Constructor construir>
 void BM_constructor(benchmark::State& state) {
     const Parte anio("2003");
     std::size_t bytes = 0;
     for (auto _ : state) {
-        std::string s = Constructor(anio, kHoy);
+        std::string s = construir(anio, kHoy);
         bytes = s.size();
         benchmark::DoNotOptimize(s.data());
     }

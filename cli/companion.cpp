@@ -70,8 +70,6 @@ int porFecha(const std::vector<std::string>& fechas, std::ostream& salida, std::
     return estado;
 }
 
-using Constructor = std::string (*)(const Parte&, const Fecha&);
-
 struct Clase {
     std::string_view palabra;
     Constructor tabla;

@@ -11,6 +11,8 @@ namespace tarvolo {
 // CR LF, or throws ErrorEjecucion 13 (and returns nothing) for a bad year.
 // An omitted or blank year is the current one, taken from `hoy`.
 
+using Constructor = std::string (*)(const Parte& anio, const Fecha& hoy);
+
 std::string TablaSemanas(const Parte& anio, const Fecha& hoy);
 std::string TablaAmbas(const Parte& anio, const Fecha& hoy);
 std::string TablaCuatrisemanas(const Parte& anio, const Fecha& hoy);

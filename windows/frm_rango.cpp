@@ -21,7 +21,6 @@ const QString kSemanas = QStringLiteral("Semanas");
 const QString kCuatrisemanas = QStringLiteral("Cuatrisemanas");
 const QString kAmbas = QStringLiteral("Ambas");
 
-using Constructor = std::string (*)(const Parte&, const Fecha&);
 
 // The boxes hold paragraphs; the builders and the printer speak CR LF.
 QString conCrLf(const QString& parrafos) {

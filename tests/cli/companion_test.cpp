@@ -156,7 +156,7 @@ TEST(Describir, FechaInvalida) {
 struct Clase {
     const char* orden;
     const char* palabra;
-    std::string (*construir)(const Parte&, const Fecha&);
+    tarvolo::Constructor construir;
 };
 
 const std::vector<Clase> kClases = {

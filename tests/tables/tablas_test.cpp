@@ -24,11 +24,9 @@ namespace {
 // Today for these tests: the current year is 2005 unless a test says else.
 constexpr Fecha kHoy{year{2005}, June, day{15}};
 
-using Builder = std::string (*)(const Parte&, const Fecha&);
-
 struct Clase {
     const char* nombre;
-    Builder construir;
+    tarvolo::Constructor construir;
     escaneo::Constructor referencia;
 };
 

@@ -23,7 +23,6 @@ namespace {
 using namespace std::chrono;
 using ::testing::ElementsAre;
 
-using Constructor = std::string (*)(const Parte&, const Fecha&);
 
 const Fecha kHoy = 2024y / March / 15;
 
