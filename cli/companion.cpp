@@ -3,11 +3,15 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <sstream>
 
 #include "calendar/describir_dia.h"
 #include "calendar/error_ejecucion.h"
 #include "calendar/semana_epi.h"
+#include "consultas_anio.h"
+#include "convertir.h"
 #include "tables/tablas.h"
+#include "version/version.h"
 
 namespace tarvolo {
 
@@ -18,9 +22,27 @@ constexpr std::string_view kUso =
     "     tarvolo-cli describir [FECHA...]\n"
     "     tarvolo-cli tabla [AÑO] semanas|cuatrisemanas|ambas\n"
     "     tarvolo-cli listado [AÑO] semanas|cuatrisemanas|ambas\n"
+    "     tarvolo-cli fechas AÑO [SEMANA]\n"
+    "     tarvolo-cli semanas AÑO\n"
+    "     tarvolo-cli cuatrisemana AÑO N\n"
+    "     tarvolo-cli convertir [--columna NOMBRE|N] [--separador ','|';'|tab] [--fechas]\n"
+    "                           [--salida ARCHIVO] [ARCHIVO|-]\n"
+    "     tarvolo-cli --version\n"
     "\n"
-    "FECHA es D/M/AAAA (día primero) o AAAA-MM-DD; sin fecha, hoy.\n"
-    "Sin AÑO, el año en curso.\n";
+    "FECHA es D/M/AAAA (día primero) o AAAA-MM-DD; sin fecha, hoy; con -, una\n"
+    "fecha por línea de la entrada estándar. Sin AÑO, el año en curso.\n"
+    "\n"
+    "Ejemplos:\n"
+    "  tarvolo-cli semana 29/12/2002            semana, año epidemiológico y cuatrisemana\n"
+    "  tarvolo-cli describir 2005-01-01         la fecha descrita en palabras\n"
+    "  tarvolo-cli tabla 2005 semanas           tabla de las semanas del año\n"
+    "  tarvolo-cli listado cuatrisemanas 2005   listado imprimible de las cuatrisemanas\n"
+    "  tarvolo-cli fechas 2020 53               domingo y sábado de la semana 53 de 2020\n"
+    "  tarvolo-cli semanas 2021                 cuántas semanas tiene 2021\n"
+    "  tarvolo-cli cuatrisemana 2005 13         primer y último día de la cuatrisemana 13\n"
+    "  tarvolo-cli convertir --salida casos_sem.csv casos.csv\n"
+    "                                           añade semana_epi, anio_epi y cuatrisemana\n"
+    "                                           a cada fila de un CSV\n";
 
 struct Partes {
     Parte dia, mes, anio;
@@ -49,23 +71,39 @@ void informar(std::ostream& errores, std::string_view que, const std::string& ar
             << e.descripcion() << ")\n";
 }
 
-int porFecha(const std::vector<std::string>& fechas, std::ostream& salida, std::ostream& errores,
-             const std::function<void(const Partes&)>& responder) {
+bool responderFecha(const std::string& fecha, std::ostream& errores,
+                    const std::function<void(const Partes&)>& responder) {
+    try {
+        const auto partes = separarFecha(fecha);
+        if (!partes) throw ErrorEjecucion::tiposNoCoinciden();
+        responder(*partes);
+        return true;
+    } catch (const ErrorEjecucion& e) {
+        informar(errores, "fecha no válida", fecha, e);
+        return false;
+    }
+}
+
+int porFecha(const std::vector<std::string>& fechas, std::istream& entrada, std::ostream& salida,
+             std::ostream& errores, const std::function<void(const Partes&)>& responder) {
     if (fechas.empty()) {
         responder(Partes{});
         return 0;
     }
     int estado = 0;
-    for (const auto& fecha : fechas) {
-        try {
-            const auto partes = separarFecha(fecha);
-            if (!partes) throw ErrorEjecucion::tiposNoCoinciden();
-            responder(*partes);
-        } catch (const ErrorEjecucion& e) {
-            informar(errores, "fecha no válida", fecha, e);
-            estado = 1;
+    if (fechas.size() == 1 && fechas[0] == "-") {
+        std::string linea;
+        while (std::getline(entrada, linea)) {
+            if (!linea.empty() && linea.back() == '\r') linea.pop_back();  // CR LF
+            if (!responderFecha(linea, errores, responder)) estado = 1;
+            // Answer before waiting for the next line of a pipe.
+            if (entrada.rdbuf()->in_avail() <= 0) salida.flush();
         }
+        salida.flush();
+        return estado;
     }
+    for (const auto& fecha : fechas)
+        if (!responderFecha(fecha, errores, responder)) estado = 1;
     salida.flush();
     return estado;
 }
@@ -119,8 +157,18 @@ int porAnio(bool esListado, const std::vector<std::string>& args, const Fecha& h
 
 int ejecutarCompanion(const std::vector<std::string>& argumentos, const Fecha& hoy, std::ostream& salida,
                       std::ostream& errores) {
+    std::istringstream nada;
+    return ejecutarCompanion(argumentos, hoy, nada, salida, errores);
+}
+
+int ejecutarCompanion(const std::vector<std::string>& argumentos, const Fecha& hoy, std::istream& entrada,
+                      std::ostream& salida, std::ostream& errores) {
     if (argumentos.size() == 1 && (argumentos[0] == "--help" || argumentos[0] == "-h")) {
         salida << kUso;
+        return 0;
+    }
+    if (argumentos.size() == 1 && argumentos[0] == "--version") {
+        salida << "tarvolo-cli " << kTextoVersion << '\n';
         return 0;
     }
     if (argumentos.empty()) {
@@ -130,18 +178,22 @@ int ejecutarCompanion(const std::vector<std::string>& argumentos, const Fecha& h
     const std::string& orden = argumentos[0];
     const std::vector<std::string> resto(argumentos.begin() + 1, argumentos.end());
     if (orden == "semana") {
-        return porFecha(resto, salida, errores, [&](const Partes& p) {
+        return porFecha(resto, entrada, salida, errores, [&](const Partes& p) {
             const int semana = SemanaEpi(hoy, p.dia, p.mes, p.anio);
             salida << semana << ' ' << AnioEpi(hoy, p.dia, p.mes, p.anio, semana) << ' '
                    << CuatrisemanaEpi(hoy, p.dia, p.mes, p.anio, semana) << '\n';
         });
     }
     if (orden == "describir") {
-        return porFecha(resto, salida, errores,
+        return porFecha(resto, entrada, salida, errores,
                         [&](const Partes& p) { salida << DescribirDia(hoy, p.dia, p.mes, p.anio) << '\n'; });
     }
     if (orden == "tabla" || orden == "listado")
         return porAnio(orden == "listado", resto, hoy, salida, errores);
+    if (orden == "fechas") return ordenFechas(resto, hoy, salida, errores);
+    if (orden == "semanas") return ordenSemanas(resto, hoy, salida, errores);
+    if (orden == "cuatrisemana") return ordenCuatrisemana(resto, hoy, salida, errores);
+    if (orden == "convertir") return ordenConvertir(resto, hoy, entrada, salida, errores);
     errores << kUso;
     return 2;
 }

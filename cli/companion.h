@@ -1,5 +1,6 @@
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -12,5 +13,9 @@ namespace tarvolo {
 // terminal. Returns the exit status (0 fine, 1 a bad date or year, 2 usage).
 int ejecutarCompanion(const std::vector<std::string>& argumentos, const Fecha& hoy, std::ostream& salida,
                       std::ostream& errores);
+// The same with standard input: `semana -`, `describir -` and `convertir`
+// read it. The streams must be binary: bytes pass through untranslated.
+int ejecutarCompanion(const std::vector<std::string>& argumentos, const Fecha& hoy, std::istream& entrada,
+                      std::ostream& salida, std::ostream& errores);
 
 }  // namespace tarvolo

@@ -1,0 +1,99 @@
+#include "consultas_anio.h"
+
+#include <optional>
+
+#include "calendar/error_ejecucion.h"
+#include "calendar/texto_fecha.h"
+#include "tables/anio_tabla.h"
+
+namespace tarvolo {
+
+namespace {
+
+constexpr std::string_view kPrefijo = "tarvolo-cli: ";
+
+std::optional<AnioTabla> leerAnio(const std::string& texto, const Fecha& hoy, std::ostream& errores) {
+    try {
+        return resolverAnioTabla(Parte(texto), hoy);
+    } catch (const ErrorEjecucion& e) {
+        errores << kPrefijo << "a\xc3\xb1o no v\xc3\xa1lido: " << texto << " (error " << e.numero() << ": "
+                << e.descripcion() << ")\n";
+        return std::nullopt;
+    }
+}
+
+// A number from `minimo` to `maximo`, or the error line. Never rolled into
+// the next year.
+std::optional<int> leerNumero(const std::string& texto, int minimo, int maximo, std::string_view que,
+                              const std::string& rango, std::ostream& errores) {
+    const auto n = leerDecimal(texto);
+    if (n && *n >= minimo && *n <= maximo) return static_cast<int>(*n);
+    errores << kPrefijo << que << " no v\xc3\xa1lida: " << texto << " (" << rango << ")\n";
+    return std::nullopt;
+}
+
+std::optional<int> leerSemana(const std::string& texto, const AnioTabla& a, std::ostream& errores) {
+    return leerNumero(
+        texto, 1, a.semanas, "semana",
+        "el a\xc3\xb1o " + std::to_string(a.numero) + " tiene " + std::to_string(a.semanas) + " semanas",
+        errores);
+}
+
+void escribirIntervalo(std::ostream& salida, Dias desde, Dias hasta) {
+    std::string s;
+    agregarFecha(s, desde);
+    s += ' ';
+    agregarFecha(s, hasta);
+    s += '\n';
+    salida << s;
+}
+
+int uso(std::ostream& errores, std::string_view forma) {
+    errores << "Uso: tarvolo-cli " << forma << '\n';
+    return 2;
+}
+
+}  // namespace
+
+int ordenFechas(const std::vector<std::string>& argumentos, const Fecha& hoy, std::ostream& salida,
+                std::ostream& errores) {
+    if (argumentos.empty() || argumentos.size() > 2) return uso(errores, "fechas A\xc3\x91O [SEMANA]");
+    const auto anio = leerAnio(argumentos[0], hoy, errores);
+    if (!anio) return 1;
+    if (argumentos.size() == 2) {
+        const auto semana = leerSemana(argumentos[1], *anio, errores);
+        if (!semana) return 1;
+        escribirIntervalo(salida, anio->domingo(*semana), anio->sabado(*semana));
+    } else {
+        for (int semana = 1; semana <= anio->semanas; ++semana) {
+            salida << semana << ' ';
+            escribirIntervalo(salida, anio->domingo(semana), anio->sabado(semana));
+        }
+    }
+    salida.flush();
+    return 0;
+}
+
+int ordenSemanas(const std::vector<std::string>& argumentos, const Fecha& hoy, std::ostream& salida,
+                 std::ostream& errores) {
+    if (argumentos.size() != 1) return uso(errores, "semanas A\xc3\x91O");
+    const auto anio = leerAnio(argumentos[0], hoy, errores);
+    if (!anio) return 1;
+    salida << anio->semanas << '\n';
+    salida.flush();
+    return 0;
+}
+
+int ordenCuatrisemana(const std::vector<std::string>& argumentos, const Fecha& hoy, std::ostream& salida,
+                      std::ostream& errores) {
+    if (argumentos.size() != 2) return uso(errores, "cuatrisemana A\xc3\x91O N");
+    const auto anio = leerAnio(argumentos[0], hoy, errores);
+    if (!anio) return 1;
+    const auto n = leerNumero(argumentos[1], 1, 13, "cuatrisemana", "de 1 a 13", errores);
+    if (!n) return 1;
+    escribirIntervalo(salida, anio->domingo(anio->primeraSemana(*n)), anio->sabado(anio->ultimaSemana(*n)));
+    salida.flush();
+    return 0;
+}
+
+}  // namespace tarvolo

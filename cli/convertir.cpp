@@ -1,0 +1,363 @@
+#include "convertir.h"
+
+#include <charconv>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <random>
+#include <stdexcept>
+
+#include "calendar/parte.h"
+#include "calendar/texto_fecha.h"
+#include "lector_csv.h"
+#include "leer_fecha.h"
+
+namespace tarvolo {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kPrefijo = "tarvolo-cli: ";
+constexpr std::string_view kColumnas[] = {"semana_epi", "anio_epi", "cuatrisemana", "inicio_semana",
+                                          "fin_semana"};
+constexpr std::size_t kColumnasBasicas = 3;
+constexpr std::size_t kLimiteSalida = 240 * 1024;  // bytes gathered before a write
+
+std::string_view sinBlancos(std::string_view s) noexcept {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+char minuscula(char c) noexcept {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool igualesSinMayusculas(std::string_view a, std::string_view b) noexcept {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (minuscula(a[i]) != minuscula(b[i])) return false;
+    return true;
+}
+
+bool contieneSinMayusculas(std::string_view texto, std::string_view buscado) noexcept {
+    for (std::size_t i = 0; i + buscado.size() <= texto.size(); ++i)
+        if (igualesSinMayusculas(texto.substr(i, buscado.size()), buscado)) return true;
+    return false;
+}
+
+// Header names as users see them: unquoted, without surrounding blanks.
+std::vector<std::string> nombresDe(const RegistroCsv& encabezado) {
+    std::vector<std::string> nombres;
+    std::string espacio;
+    for (const auto campo : encabezado.campos) nombres.emplace_back(sinBlancos(valorCampo(campo, espacio)));
+    return nombres;
+}
+
+std::optional<std::size_t> buscarColumna(const std::vector<std::string>& nombres,
+                                         const std::string& columna) {
+    if (columna.empty()) {
+        for (std::size_t i = 0; i < nombres.size(); ++i)
+            if (contieneSinMayusculas(nombres[i], "fecha")) return i;
+        return std::nullopt;
+    }
+    if (const auto n = leerDecimal(columna)) {
+        if (*n >= 1 && static_cast<unsigned long long>(*n) <= nombres.size())
+            return static_cast<std::size_t>(*n - 1);
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < nombres.size(); ++i)
+        if (igualesSinMayusculas(nombres[i], sinBlancos(columna))) return i;
+    return std::nullopt;
+}
+
+void informarSinColumna(std::ostream& errores, const std::string& columna,
+                        const std::vector<std::string>& nombres) {
+    errores << kPrefijo;
+    if (columna.empty()) {
+        errores << "ninguna columna contiene \xc2\xab"
+                   "fecha\xc2\xbb";
+    } else {
+        errores << "no hay columna \xc2\xab" << columna << "\xc2\xbb";
+    }
+    errores << "; columnas:";
+    for (std::size_t i = 0; i < nombres.size(); ++i)
+        errores << (i == 0 ? " " : ", ") << "\xc2\xab" << nombres[i] << "\xc2\xbb";
+    errores << '\n';
+}
+
+// The output, gathered in one reused buffer and written in large pieces.
+class Salida {
+public:
+    explicit Salida(SumideroBytes& sumidero) : sumidero_(sumidero) {
+        texto_.reserve(kLimiteSalida + 64 * 1024);
+    }
+    std::string& texto() noexcept { return texto_; }
+    void quizasEscribir() {
+        if (texto_.size() >= kLimiteSalida) escribir();
+    }
+    void escribir() {
+        sumidero_.escribir(texto_.data(), texto_.size());
+        texto_.clear();
+    }
+    // Everything so far to the other end, as the input is about to wait.
+    static void pasar(void* salida) {
+        auto* s = static_cast<Salida*>(salida);
+        s->escribir();
+        s->sumidero_.vaciar();
+    }
+
+private:
+    SumideroBytes& sumidero_;
+    std::string texto_;
+};
+
+void agregarEntero(std::string& s, int n) {
+    char cifras[12];
+    const auto r = std::to_chars(cifras, cifras + sizeof cifras, n);
+    s.append(cifras, r.ptr);
+}
+
+void agregarVacios(std::string& s, char separador, std::size_t cuantos) {
+    s.append(cuantos, separador);
+}
+
+void agregarRespuesta(std::string& s, char separador, const SemanaDeFecha& r, bool fechas) {
+    s += separador;
+    agregarEntero(s, r.semana);
+    s += separador;
+    agregarEntero(s, r.anio);
+    s += separador;
+    agregarEntero(s, r.cuatrisemana);
+    if (fechas) {
+        const Dias dia{r.fecha};
+        const Dias domingo = dia - std::chrono::days{diaDeLaSemana(dia)};
+        s += separador;
+        agregarFecha(s, domingo);
+        s += separador;
+        agregarFecha(s, domingo + std::chrono::days{6});
+    }
+}
+
+// A cell in an error line: one line whatever it holds.
+std::string paraMostrar(std::string_view texto) {
+    std::string s(texto);
+    for (char& c : s)
+        if (c == '\n' || c == '\r') c = ' ';
+    return s;
+}
+
+int convertirRegistros(LectorCsv& lector, Salida& salida, std::ostream& errores,
+                       const OpcionesConvertir& opciones, const Fecha& hoy) {
+    if (!lector.siguiente()) {
+        errores << kPrefijo
+                << "la entrada est\xc3\xa1 vac\xc3\xad"
+                   "a: falta la l\xc3\xad"
+                   "nea de encabezado\n";
+        return 2;
+    }
+    const char sep = lector.separador();
+    const std::size_t agregadas = opciones.fechas ? std::size(kColumnas) : kColumnasBasicas;
+    {
+        const RegistroCsv& encabezado = lector.registro();
+        const auto nombres = nombresDe(encabezado);
+        const auto columna = buscarColumna(nombres, opciones.columna);
+        if (!columna) {
+            informarSinColumna(errores, opciones.columna, nombres);
+            return 2;
+        }
+        std::string& s = salida.texto();
+        s.append(encabezado.bytes);
+        for (std::size_t i = 0; i < agregadas; ++i) {
+            s += sep;
+            s.append(kColumnas[i]);
+        }
+        s.append(encabezado.finDeLinea);
+        lector.alEsperar(&Salida::pasar, &salida);
+        std::string espacio;
+        long filas = 0, sinFecha = 0, invalidas = 0;
+        while (lector.siguiente()) {
+            const RegistroCsv& r = lector.registro();
+            s.append(r.bytes);
+            if (r.bytes.empty()) {  // a blank line stays blank
+                s.append(r.finDeLinea);
+                continue;
+            }
+            ++filas;
+            const std::string_view celda =
+                *columna < r.campos.size() ? valorCampo(r.campos[*columna], espacio) : std::string_view();
+            if (sinBlancos(celda).empty()) {
+                ++sinFecha;
+                agregarVacios(s, sep, agregadas);
+            } else if (const auto respuesta = leerCeldaFecha(celda, hoy)) {
+                agregarRespuesta(s, sep, *respuesta, opciones.fechas);
+            } else {
+                ++invalidas;
+                agregarVacios(s, sep, agregadas);
+                errores << kPrefijo
+                        << "l\xc3\xad"
+                           "nea "
+                        << r.linea << ": fecha no v\xc3\xa1lida: \xc2\xab" << paraMostrar(celda)
+                        << "\xc2\xbb\n";
+            }
+            s.append(r.finDeLinea);
+            salida.quizasEscribir();
+        }
+        Salida::pasar(&salida);
+        errores << kPrefijo << filas << " filas, " << sinFecha << " sin fecha, " << invalidas
+                << " fechas no v\xc3\xa1lidas\n";
+        return invalidas == 0 ? 0 : 1;
+    }
+}
+
+}  // namespace
+
+int convertirCsv(FuenteBytes& entrada, SumideroBytes& sumidero, std::ostream& errores,
+                 const OpcionesConvertir& opciones, const Fecha& hoy) {
+    Salida salida(sumidero);
+    try {
+        LectorCsv lector(entrada, opciones.separador);
+        try {
+            return convertirRegistros(lector, salida, errores, opciones, hoy);
+        } catch (const ComillasSinCerrar& e) {
+            salida.escribir();  // the records before it are whole
+            errores << kPrefijo
+                    << "l\xc3\xad"
+                       "nea "
+                    << e.linea() << ": campo entre comillas sin cerrar al final de la entrada\n";
+            return 2;
+        }
+    } catch (const std::runtime_error& e) {
+        errores << kPrefijo << e.what() << '\n';
+        return 2;
+    }
+}
+
+namespace {
+
+int errorDeUso(std::ostream& errores, std::string_view que) {
+    errores << kPrefijo << que << "\nUso: " << kUsoConvertir << '\n';
+    return 2;
+}
+
+std::optional<char> leerSeparador(std::string_view texto) {
+    if (texto == "," || texto == ";") return texto.front();
+    if (texto == "tab" || texto == "\t") return '\t';
+    return std::nullopt;
+}
+
+// A name in the folder of `destino` that nothing else is using.
+fs::path nombreTemporal(const fs::path& destino) {
+    std::random_device azar;
+    const fs::path carpeta = destino.has_parent_path() ? destino.parent_path() : fs::path(".");
+    for (;;) {
+        const fs::path p =
+            carpeta / ("." + destino.filename().string() + ".tarvolo-" + std::to_string(azar()) + ".tmp");
+        std::error_code ec;
+        if (!fs::exists(p, ec)) return p;
+    }
+}
+
+}  // namespace
+
+int ordenConvertir(const std::vector<std::string>& argumentos, const Fecha& hoy, std::istream& entrada,
+                   std::ostream& salida, std::ostream& errores) {
+    OpcionesConvertir opciones;
+    std::optional<std::string> archivo, rutaSalida;
+    for (std::size_t i = 0; i < argumentos.size(); ++i) {
+        const std::string& a = argumentos[i];
+        if (a == "--fechas") {
+            opciones.fechas = true;
+            continue;
+        }
+        if (a.size() > 2 && a.compare(0, 2, "--") == 0) {
+            const auto igual = a.find('=');
+            const std::string nombre = a.substr(0, igual);
+            if (nombre != "--columna" && nombre != "--separador" && nombre != "--salida")
+                return errorDeUso(errores, "opci\xc3\xb3n desconocida: " + a);
+            std::string valor;
+            if (igual != std::string::npos) {
+                valor = a.substr(igual + 1);
+            } else if (i + 1 < argumentos.size()) {
+                valor = argumentos[++i];
+            } else {
+                return errorDeUso(errores, "falta el valor de " + nombre);
+            }
+            if (nombre == "--columna") {
+                if (sinBlancos(valor).empty())
+                    return errorDeUso(errores, "--columna necesita un nombre o un n\xc3\xbamero");
+                opciones.columna = valor;
+            } else if (nombre == "--separador") {
+                const auto sep = leerSeparador(valor);
+                if (!sep)
+                    return errorDeUso(errores, "separador no v\xc3\xa1lido: \xc2\xab" + valor +
+                                                   "\xc2\xbb (',', ';' o tab)");
+                opciones.separador = *sep;
+            } else {
+                if (valor.empty()) return errorDeUso(errores, "--salida necesita un archivo");
+                rutaSalida = valor;
+            }
+            continue;
+        }
+        if (archivo) return errorDeUso(errores, "sobra un argumento: " + a);
+        archivo = a;
+    }
+
+    std::ifstream archivoEntrada;
+    std::vector<char> bufferEntrada(LectorCsv::kBloque);
+    const bool deArchivo = archivo && *archivo != "-";
+    if (deArchivo) {
+        std::error_code ec;
+        if (fs::is_directory(*archivo, ec)) {
+            errores << kPrefijo << "\xc2\xab" << *archivo << "\xc2\xbb es una carpeta\n";
+            return 2;
+        }
+        archivoEntrada.rdbuf()->pubsetbuf(bufferEntrada.data(),
+                                          static_cast<std::streamsize>(bufferEntrada.size()));
+        archivoEntrada.open(*archivo, std::ios::binary);
+        if (!archivoEntrada) {
+            errores << kPrefijo << "no se puede abrir \xc2\xab" << *archivo << "\xc2\xbb\n";
+            return 2;
+        }
+    }
+    FuenteFlujo fuente(deArchivo ? static_cast<std::istream&>(archivoEntrada) : entrada);
+
+    if (!rutaSalida || *rutaSalida == "-") {
+        SumideroFlujo sumidero(salida);
+        return convertirCsv(fuente, sumidero, errores, opciones, hoy);
+    }
+
+    const fs::path destino(*rutaSalida);
+    std::error_code ec;
+    if (deArchivo && fs::equivalent(*archivo, destino, ec)) {
+        errores << kPrefijo << "la salida no puede ser el archivo de entrada: \xc2\xab" << *rutaSalida
+                << "\xc2\xbb\n";
+        return 2;
+    }
+    const fs::path temporal = nombreTemporal(destino);
+    std::ofstream archivoSalida(temporal, std::ios::binary | std::ios::trunc);
+    if (!archivoSalida) {
+        errores << kPrefijo << "no se puede crear \xc2\xab" << *rutaSalida << "\xc2\xbb\n";
+        return 2;
+    }
+    SumideroFlujo sumidero(archivoSalida);
+    int estado = convertirCsv(fuente, sumidero, errores, opciones, hoy);
+    archivoSalida.close();
+    if (estado != 2 && !archivoSalida) {
+        errores << kPrefijo << "no se pudo escribir \xc2\xab" << *rutaSalida << "\xc2\xbb\n";
+        estado = 2;
+    }
+    if (estado != 2) {
+        fs::rename(temporal, destino, ec);
+        if (ec) {
+            errores << kPrefijo << "no se puede escribir \xc2\xab" << *rutaSalida
+                    << "\xc2\xbb: " << ec.message() << '\n';
+            estado = 2;
+        }
+    }
+    if (estado == 2) fs::remove(temporal, ec);  // nothing half-written is left behind
+    return estado;
+}
+
+}  // namespace tarvolo
