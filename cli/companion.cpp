@@ -84,20 +84,20 @@ bool responderFecha(const std::string& fecha, std::ostream& errores,
     }
 }
 
-int porFecha(const std::vector<std::string>& fechas, std::istream& entrada, std::ostream& salida,
+int porFecha(const std::vector<std::string>& fechas, std::istream* entrada, std::ostream& salida,
              std::ostream& errores, const std::function<void(const Partes&)>& responder) {
     if (fechas.empty()) {
         responder(Partes{});
         return 0;
     }
     int estado = 0;
-    if (fechas.size() == 1 && fechas[0] == "-") {
+    if (fechas.size() == 1 && fechas[0] == "-" && entrada != nullptr) {
         std::string linea;
-        while (std::getline(entrada, linea)) {
+        while (std::getline(*entrada, linea)) {
             if (!linea.empty() && linea.back() == '\r') linea.pop_back();  // CR LF
             if (!responderFecha(linea, errores, responder)) estado = 1;
             // Answer before waiting for the next line of a pipe.
-            if (entrada.rdbuf()->in_avail() <= 0) salida.flush();
+            if (entrada->rdbuf()->in_avail() <= 0) salida.flush();
         }
         salida.flush();
         return estado;
@@ -155,14 +155,11 @@ int porAnio(bool esListado, const std::vector<std::string>& args, const Fecha& h
 
 }  // namespace
 
-int ejecutarCompanion(const std::vector<std::string>& argumentos, const Fecha& hoy, std::ostream& salida,
-                      std::ostream& errores) {
-    std::istringstream nada;
-    return ejecutarCompanion(argumentos, hoy, nada, salida, errores);
-}
+namespace {
 
-int ejecutarCompanion(const std::vector<std::string>& argumentos, const Fecha& hoy, std::istream& entrada,
-                      std::ostream& salida, std::ostream& errores) {
+// `entrada` null: no standard input, so "-" is a date like any other.
+int ejecutarCon(const std::vector<std::string>& argumentos, const Fecha& hoy, std::istream* entrada,
+                std::ostream& salida, std::ostream& errores) {
     if (argumentos.size() == 1 && (argumentos[0] == "--help" || argumentos[0] == "-h")) {
         salida << kUso;
         return 0;
@@ -193,9 +190,24 @@ int ejecutarCompanion(const std::vector<std::string>& argumentos, const Fecha& h
     if (orden == "fechas") return ordenFechas(resto, hoy, salida, errores);
     if (orden == "semanas") return ordenSemanas(resto, hoy, salida, errores);
     if (orden == "cuatrisemana") return ordenCuatrisemana(resto, hoy, salida, errores);
-    if (orden == "convertir") return ordenConvertir(resto, hoy, entrada, salida, errores);
+    if (orden == "convertir") {
+        std::istringstream nada;
+        return ordenConvertir(resto, hoy, entrada != nullptr ? *entrada : nada, salida, errores);
+    }
     errores << kUso;
     return 2;
+}
+
+}  // namespace
+
+int ejecutarCompanion(const std::vector<std::string>& argumentos, const Fecha& hoy, std::ostream& salida,
+                      std::ostream& errores) {
+    return ejecutarCon(argumentos, hoy, nullptr, salida, errores);
+}
+
+int ejecutarCompanion(const std::vector<std::string>& argumentos, const Fecha& hoy, std::istream& entrada,
+                      std::ostream& salida, std::ostream& errores) {
+    return ejecutarCon(argumentos, hoy, &entrada, salida, errores);
 }
 
 }  // namespace tarvolo

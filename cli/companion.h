@@ -11,6 +11,7 @@ namespace tarvolo {
 
 // The command-line companion: same answers as the tray program, in a
 // terminal. Returns the exit status (0 fine, 1 a bad date or year, 2 usage).
+// Without standard input: "-" is read as a date (and refused).
 int ejecutarCompanion(const std::vector<std::string>& argumentos, const Fecha& hoy, std::ostream& salida,
                       std::ostream& errores);
 // The same with standard input: `semana -`, `describir -` and `convertir`
