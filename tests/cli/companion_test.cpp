@@ -425,4 +425,38 @@ TEST(Ejecutable, CodigosDeSalidaYBytesDelConstructor) {
     EXPECT_EQ(p.salida, "");
 }
 
+// convertir through the real program: statuses, and --salida written only whole.
+TEST(Ejecutable, ConvertirEstadosYSalidaEntera) {
+    char plantilla[] = "/tmp/tarvolo-cli-convertir-XXXXXX";
+    const char* dir = mkdtemp(plantilla);
+    ASSERT_NE(dir, nullptr);
+    const std::string entrada = std::string(dir) + "/casos.csv", salida = std::string(dir) + "/sem.csv";
+    std::ofstream(entrada, std::ios::binary) << "id;fecha\r\n1;29/12/2002 00:00:00\r\n2;ayer\r\n";
+
+    auto p = ejecutar({"convertir", "--salida", salida, entrada});
+    EXPECT_EQ(p.estado, 1);
+    EXPECT_EQ(p.salida, "");
+    EXPECT_EQ(leerArchivo(salida),
+              "id;fecha;semana_epi;anio_epi;cuatrisemana\r\n1;29/12/2002 00:00:00;1;2003;1\r\n2;ayer;;;\r\n");
+    EXPECT_EQ(p.errores,
+              "tarvolo-cli: l\xc3\xadnea 3: fecha no v\xc3\xa1lida: \xc2\xab"
+              "ayer\xc2\xbb\n"
+              "tarvolo-cli: 2 filas, 0 sin fecha, 1 fechas no v\xc3\xa1lidas\n");
+    std::remove(salida.c_str());
+
+    std::ofstream(entrada, std::ios::binary) << "fecha\n\"1/1/2005\n";
+    p = ejecutar({"convertir", "--salida", salida, entrada});
+    EXPECT_EQ(p.estado, 2);
+    EXPECT_FALSE(std::ifstream(salida).good());
+    p = ejecutar({"convertir", "--salida", entrada, entrada});
+    EXPECT_EQ(p.estado, 2);
+    EXPECT_EQ(leerArchivo(entrada), "fecha\n\"1/1/2005\n");
+
+    p = ejecutar({"--version"});
+    EXPECT_EQ(p.estado, 0);
+    EXPECT_EQ(p.salida, "tarvolo-cli 1.3.2\n");
+    std::remove(entrada.c_str());
+    rmdir(dir);
+}
+
 }  // namespace
