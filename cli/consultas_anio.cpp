@@ -16,7 +16,7 @@ std::optional<AnioTabla> leerAnio(const std::string& texto, const Fecha& hoy, st
     try {
         return resolverAnioTabla(Parte(texto), hoy);
     } catch (const ErrorEjecucion& e) {
-        errores << kPrefijo << "a\xc3\xb1o no v\xc3\xa1lido: " << texto << " (error " << e.numero() << ": "
+        errores << kPrefijo << "año no válido: " << texto << " (error " << e.numero() << ": "
                 << e.descripcion() << ")\n";
         return std::nullopt;
     }
@@ -28,15 +28,14 @@ std::optional<int> leerNumero(const std::string& texto, int minimo, int maximo, 
                               const std::string& rango, std::ostream& errores) {
     const auto n = leerDecimal(texto);
     if (n && *n >= minimo && *n <= maximo) return static_cast<int>(*n);
-    errores << kPrefijo << que << " no v\xc3\xa1lida: " << texto << " (" << rango << ")\n";
+    errores << kPrefijo << que << " no válida: " << texto << " (" << rango << ")\n";
     return std::nullopt;
 }
 
 std::optional<int> leerSemana(const std::string& texto, const AnioTabla& a, std::ostream& errores) {
     return leerNumero(
         texto, 1, a.semanas, "semana",
-        "el a\xc3\xb1o " + std::to_string(a.numero) + " tiene " + std::to_string(a.semanas) + " semanas",
-        errores);
+        "el año " + std::to_string(a.numero) + " tiene " + std::to_string(a.semanas) + " semanas", errores);
 }
 
 void escribirIntervalo(std::ostream& salida, Dias desde, Dias hasta) {
@@ -57,7 +56,7 @@ int uso(std::ostream& errores, std::string_view forma) {
 
 int ordenFechas(const std::vector<std::string>& argumentos, const Fecha& hoy, std::ostream& salida,
                 std::ostream& errores) {
-    if (argumentos.empty() || argumentos.size() > 2) return uso(errores, "fechas A\xc3\x91O [SEMANA]");
+    if (argumentos.empty() || argumentos.size() > 2) return uso(errores, "fechas AÑO [SEMANA]");
     const auto anio = leerAnio(argumentos[0], hoy, errores);
     if (!anio) return 1;
     if (argumentos.size() == 2) {
@@ -76,7 +75,7 @@ int ordenFechas(const std::vector<std::string>& argumentos, const Fecha& hoy, st
 
 int ordenSemanas(const std::vector<std::string>& argumentos, const Fecha& hoy, std::ostream& salida,
                  std::ostream& errores) {
-    if (argumentos.size() != 1) return uso(errores, "semanas A\xc3\x91O");
+    if (argumentos.size() != 1) return uso(errores, "semanas AÑO");
     const auto anio = leerAnio(argumentos[0], hoy, errores);
     if (!anio) return 1;
     salida << anio->semanas << '\n';
@@ -86,7 +85,7 @@ int ordenSemanas(const std::vector<std::string>& argumentos, const Fecha& hoy, s
 
 int ordenCuatrisemana(const std::vector<std::string>& argumentos, const Fecha& hoy, std::ostream& salida,
                       std::ostream& errores) {
-    if (argumentos.size() != 2) return uso(errores, "cuatrisemana A\xc3\x91O N");
+    if (argumentos.size() != 2) return uso(errores, "cuatrisemana AÑO N");
     const auto anio = leerAnio(argumentos[0], hoy, errores);
     if (!anio) return 1;
     const auto n = leerNumero(argumentos[1], 1, 13, "cuatrisemana", "de 1 a 13", errores);

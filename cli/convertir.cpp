@@ -76,14 +76,13 @@ void informarSinColumna(std::ostream& errores, const std::string& columna,
                         const std::vector<std::string>& nombres) {
     errores << kPrefijo;
     if (columna.empty()) {
-        errores << "ninguna columna contiene \xc2\xab"
-                   "fecha\xc2\xbb";
+        errores << "ninguna columna contiene «fecha»";
     } else {
-        errores << "no hay columna \xc2\xab" << columna << "\xc2\xbb";
+        errores << "no hay columna «" << columna << "»";
     }
     errores << "; columnas:";
     for (std::size_t i = 0; i < nombres.size(); ++i)
-        errores << (i == 0 ? " " : ", ") << "\xc2\xab" << nombres[i] << "\xc2\xbb";
+        errores << (i == 0 ? " " : ", ") << "«" << nombres[i] << "»";
     errores << '\n';
 }
 
@@ -151,64 +150,56 @@ std::string paraMostrar(std::string_view texto) {
 int convertirRegistros(LectorCsv& lector, Salida& salida, std::ostream& errores,
                        const OpcionesConvertir& opciones, const Fecha& hoy) {
     if (!lector.siguiente()) {
-        errores << kPrefijo
-                << "la entrada est\xc3\xa1 vac\xc3\xad"
-                   "a: falta la l\xc3\xad"
-                   "nea de encabezado\n";
+        errores << kPrefijo << "la entrada está vacía: falta la línea de encabezado\n";
         return 2;
     }
     const char sep = lector.separador();
     const std::size_t agregadas = opciones.fechas ? std::size(kColumnas) : kColumnasBasicas;
-    {
-        const RegistroCsv& encabezado = lector.registro();
-        const auto nombres = nombresDe(encabezado);
-        const auto columna = buscarColumna(nombres, opciones.columna);
-        if (!columna) {
-            informarSinColumna(errores, opciones.columna, nombres);
-            return 2;
-        }
-        std::string& s = salida.texto();
-        s.append(encabezado.bytes);
-        for (std::size_t i = 0; i < agregadas; ++i) {
-            s += sep;
-            s.append(kColumnas[i]);
-        }
-        s.append(encabezado.finDeLinea);
-        lector.alEsperar(&Salida::pasar, &salida);
-        std::string espacio;
-        long filas = 0, sinFecha = 0, invalidas = 0;
-        while (lector.siguiente()) {
-            const RegistroCsv& r = lector.registro();
-            s.append(r.bytes);
-            if (r.bytes.empty()) {  // a blank line stays blank
-                s.append(r.finDeLinea);
-                continue;
-            }
-            ++filas;
-            const std::string_view celda =
-                *columna < r.campos.size() ? valorCampo(r.campos[*columna], espacio) : std::string_view();
-            if (sinBlancos(celda).empty()) {
-                ++sinFecha;
-                agregarVacios(s, sep, agregadas);
-            } else if (const auto respuesta = leerCeldaFecha(celda, hoy)) {
-                agregarRespuesta(s, sep, *respuesta, opciones.fechas);
-            } else {
-                ++invalidas;
-                agregarVacios(s, sep, agregadas);
-                errores << kPrefijo
-                        << "l\xc3\xad"
-                           "nea "
-                        << r.linea << ": fecha no v\xc3\xa1lida: \xc2\xab" << paraMostrar(celda)
-                        << "\xc2\xbb\n";
-            }
-            s.append(r.finDeLinea);
-            salida.quizasEscribir();
-        }
-        Salida::pasar(&salida);
-        errores << kPrefijo << filas << " filas, " << sinFecha << " sin fecha, " << invalidas
-                << " fechas no v\xc3\xa1lidas\n";
-        return invalidas == 0 ? 0 : 1;
+    const RegistroCsv& encabezado = lector.registro();
+    const auto nombres = nombresDe(encabezado);
+    const auto columna = buscarColumna(nombres, opciones.columna);
+    if (!columna) {
+        informarSinColumna(errores, opciones.columna, nombres);
+        return 2;
     }
+    std::string& s = salida.texto();
+    s.append(encabezado.bytes);
+    for (std::size_t i = 0; i < agregadas; ++i) {
+        s += sep;
+        s.append(kColumnas[i]);
+    }
+    s.append(encabezado.finDeLinea);
+    lector.alEsperar(&Salida::pasar, &salida);
+    std::string espacio;
+    long filas = 0, sinFecha = 0, invalidas = 0;
+    while (lector.siguiente()) {
+        const RegistroCsv& r = lector.registro();
+        s.append(r.bytes);
+        if (r.bytes.empty()) {  // a blank line stays blank
+            s.append(r.finDeLinea);
+            continue;
+        }
+        ++filas;
+        const std::string_view celda =
+            *columna < r.campos.size() ? valorCampo(r.campos[*columna], espacio) : std::string_view();
+        if (sinBlancos(celda).empty()) {
+            ++sinFecha;
+            agregarVacios(s, sep, agregadas);
+        } else if (const auto respuesta = leerCeldaFecha(celda, hoy)) {
+            agregarRespuesta(s, sep, *respuesta, opciones.fechas);
+        } else {
+            ++invalidas;
+            agregarVacios(s, sep, agregadas);
+            errores << kPrefijo << "línea " << r.linea << ": fecha no válida: «" << paraMostrar(celda)
+                    << "»\n";
+        }
+        s.append(r.finDeLinea);
+        salida.quizasEscribir();
+    }
+    Salida::pasar(&salida);
+    errores << kPrefijo << filas << " filas, " << sinFecha << " sin fecha, " << invalidas
+            << " fechas no válidas\n";
+    return invalidas == 0 ? 0 : 1;
 }
 
 }  // namespace
@@ -222,10 +213,8 @@ int convertirCsv(FuenteBytes& entrada, SumideroBytes& sumidero, std::ostream& er
             return convertirRegistros(lector, salida, errores, opciones, hoy);
         } catch (const ComillasSinCerrar& e) {
             salida.escribir();  // the records before it are whole
-            errores << kPrefijo
-                    << "l\xc3\xad"
-                       "nea "
-                    << e.linea() << ": campo entre comillas sin cerrar al final de la entrada\n";
+            errores << kPrefijo << "línea " << e.linea()
+                    << ": campo entre comillas sin cerrar al final de la entrada\n";
             return 2;
         }
     } catch (const std::runtime_error& e) {
@@ -275,7 +264,7 @@ int ordenConvertir(const std::vector<std::string>& argumentos, const Fecha& hoy,
             const auto igual = a.find('=');
             const std::string nombre = a.substr(0, igual);
             if (nombre != "--columna" && nombre != "--separador" && nombre != "--salida")
-                return errorDeUso(errores, "opci\xc3\xb3n desconocida: " + a);
+                return errorDeUso(errores, "opción desconocida: " + a);
             std::string valor;
             if (igual != std::string::npos) {
                 valor = a.substr(igual + 1);
@@ -286,13 +275,11 @@ int ordenConvertir(const std::vector<std::string>& argumentos, const Fecha& hoy,
             }
             if (nombre == "--columna") {
                 if (sinBlancos(valor).empty())
-                    return errorDeUso(errores, "--columna necesita un nombre o un n\xc3\xbamero");
+                    return errorDeUso(errores, "--columna necesita un nombre o un número");
                 opciones.columna = valor;
             } else if (nombre == "--separador") {
                 const auto sep = leerSeparador(valor);
-                if (!sep)
-                    return errorDeUso(errores, "separador no v\xc3\xa1lido: \xc2\xab" + valor +
-                                                   "\xc2\xbb (',', ';' o tab)");
+                if (!sep) return errorDeUso(errores, "separador no válido: «" + valor + "» (',', ';' o tab)");
                 opciones.separador = *sep;
             } else {
                 if (valor.empty()) return errorDeUso(errores, "--salida necesita un archivo");
@@ -310,14 +297,14 @@ int ordenConvertir(const std::vector<std::string>& argumentos, const Fecha& hoy,
     if (deArchivo) {
         std::error_code ec;
         if (fs::is_directory(*archivo, ec)) {
-            errores << kPrefijo << "\xc2\xab" << *archivo << "\xc2\xbb es una carpeta\n";
+            errores << kPrefijo << "«" << *archivo << "» es una carpeta\n";
             return 2;
         }
         archivoEntrada.rdbuf()->pubsetbuf(bufferEntrada.data(),
                                           static_cast<std::streamsize>(bufferEntrada.size()));
         archivoEntrada.open(*archivo, std::ios::binary);
         if (!archivoEntrada) {
-            errores << kPrefijo << "no se puede abrir \xc2\xab" << *archivo << "\xc2\xbb\n";
+            errores << kPrefijo << "no se puede abrir «" << *archivo << "»\n";
             return 2;
         }
     }
@@ -331,28 +318,26 @@ int ordenConvertir(const std::vector<std::string>& argumentos, const Fecha& hoy,
     const fs::path destino(*rutaSalida);
     std::error_code ec;
     if (deArchivo && fs::equivalent(*archivo, destino, ec)) {
-        errores << kPrefijo << "la salida no puede ser el archivo de entrada: \xc2\xab" << *rutaSalida
-                << "\xc2\xbb\n";
+        errores << kPrefijo << "la salida no puede ser el archivo de entrada: «" << *rutaSalida << "»\n";
         return 2;
     }
     const fs::path temporal = nombreTemporal(destino);
     std::ofstream archivoSalida(temporal, std::ios::binary | std::ios::trunc);
     if (!archivoSalida) {
-        errores << kPrefijo << "no se puede crear \xc2\xab" << *rutaSalida << "\xc2\xbb\n";
+        errores << kPrefijo << "no se puede crear «" << *rutaSalida << "»\n";
         return 2;
     }
     SumideroFlujo sumidero(archivoSalida);
     int estado = convertirCsv(fuente, sumidero, errores, opciones, hoy);
     archivoSalida.close();
     if (estado != 2 && !archivoSalida) {
-        errores << kPrefijo << "no se pudo escribir \xc2\xab" << *rutaSalida << "\xc2\xbb\n";
+        errores << kPrefijo << "no se pudo escribir «" << *rutaSalida << "»\n";
         estado = 2;
     }
     if (estado != 2) {
         fs::rename(temporal, destino, ec);
         if (ec) {
-            errores << kPrefijo << "no se puede escribir \xc2\xab" << *rutaSalida
-                    << "\xc2\xbb: " << ec.message() << '\n';
+            errores << kPrefijo << "no se puede escribir «" << *rutaSalida << "»: " << ec.message() << '\n';
             estado = 2;
         }
     }
