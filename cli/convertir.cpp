@@ -1,6 +1,10 @@
 #include "convertir.h"
 
 #include <charconv>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -248,6 +252,39 @@ fs::path nombreTemporal(const fs::path& destino) {
     }
 }
 
+// Ctrl+C or a kill in the middle of a run takes the temporary file with it.
+// The handler only unlinks a name prepared beforehand and ends at once.
+char gTemporal[4096];
+
+extern "C" void alInterrumpir(int senal) {
+    std::remove(gTemporal);
+    std::_Exit(128 + senal);
+}
+
+class BorrarAlInterrumpir {
+public:
+    explicit BorrarAlInterrumpir(const fs::path& temporal) {
+        const std::string nombre = temporal.string();
+        if (nombre.size() >= sizeof gTemporal) return;
+        std::memcpy(gTemporal, nombre.c_str(), nombre.size() + 1);
+        antesInt_ = std::signal(SIGINT, alInterrumpir);
+        antesTerm_ = std::signal(SIGTERM, alInterrumpir);
+        activo_ = true;
+    }
+    ~BorrarAlInterrumpir() {
+        if (!activo_) return;
+        std::signal(SIGINT, antesInt_ == SIG_ERR ? SIG_DFL : antesInt_);
+        std::signal(SIGTERM, antesTerm_ == SIG_ERR ? SIG_DFL : antesTerm_);
+    }
+    BorrarAlInterrumpir(const BorrarAlInterrumpir&) = delete;
+    BorrarAlInterrumpir& operator=(const BorrarAlInterrumpir&) = delete;
+
+private:
+    bool activo_ = false;
+    void (*antesInt_)(int) = SIG_DFL;
+    void (*antesTerm_)(int) = SIG_DFL;
+};
+
 }  // namespace
 
 int ordenConvertir(const std::vector<std::string>& argumentos, const Fecha& hoy, std::istream& entrada,
@@ -322,6 +359,7 @@ int ordenConvertir(const std::vector<std::string>& argumentos, const Fecha& hoy,
         return 2;
     }
     const fs::path temporal = nombreTemporal(destino);
+    const BorrarAlInterrumpir borrar(temporal);
     std::ofstream archivoSalida(temporal, std::ios::binary | std::ios::trunc);
     if (!archivoSalida) {
         errores << kPrefijo << "no se puede crear «" << *rutaSalida << "»\n";
