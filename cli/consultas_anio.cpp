@@ -4,19 +4,18 @@
 
 #include "calendar/error_ejecucion.h"
 #include "calendar/texto_fecha.h"
+#include "mensajes.h"
 #include "tables/anio_tabla.h"
 
 namespace tarvolo {
 
 namespace {
 
-constexpr std::string_view kPrefijo = "tarvolo-cli: ";
-
 std::optional<AnioTabla> leerAnio(const std::string& texto, const Fecha& hoy, std::ostream& errores) {
     try {
         return resolverAnioTabla(Parte(texto), hoy);
     } catch (const ErrorEjecucion& e) {
-        errores << kPrefijo << "año no válido: " << texto << " (error " << e.numero() << ": "
+        errores << kPrefijoError << "año no válido: " << texto << " (error " << e.numero() << ": "
                 << e.descripcion() << ")\n";
         return std::nullopt;
     }
@@ -28,7 +27,7 @@ std::optional<int> leerNumero(const std::string& texto, int minimo, int maximo, 
                               const std::string& rango, std::ostream& errores) {
     const auto n = leerDecimal(texto);
     if (n && *n >= minimo && *n <= maximo) return static_cast<int>(*n);
-    errores << kPrefijo << que << " no válida: " << texto << " (" << rango << ")\n";
+    errores << kPrefijoError << que << " no válida: " << texto << " (" << rango << ")\n";
     return std::nullopt;
 }
 
