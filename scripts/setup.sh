@@ -10,6 +10,8 @@ packages=(
   fonts-dejavu-core
   xvfb xauth trayer xdotool x11-utils xclip imagemagick faketime
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  # The Windows build of the companion and its tests, run under Wine.
+  g++-mingw-w64-x86-64-posix wine wine64
 )
 
 missing=()

@@ -1,4 +1,4 @@
-#include "registro.h"
+#include "registro_sistema.h"
 
 namespace tarvolo {
 

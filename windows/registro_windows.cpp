@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "registro.h"
+#include "registro_sistema.h"
 
 namespace tarvolo {
 
@@ -11,10 +11,13 @@ namespace {
 // The registry of advapi32, through its ANSI calls.
 class RegistroWindows final : public Registro {
 public:
+    // Only the read rights of those asked: a user who is not an
+    // administrator cannot open HKEY_LOCAL_MACHINE for writing, and the
+    // About window never writes.
     long abrir(std::uint32_t raiz, const std::string& subclave, std::uint32_t acceso, Clave& clave) override {
         HKEY abierta = nullptr;
         const LONG r = RegOpenKeyExA(reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(raiz)), subclave.c_str(),
-                                     0, acceso, &abierta);
+                                     0, acceso & KEY_READ, &abierta);
         clave = reinterpret_cast<Clave>(abierta);
         return r;
     }

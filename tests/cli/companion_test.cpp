@@ -1,25 +1,21 @@
-// The command-line companion (issue 2's contract), through
+// The command-line companion's contract, through
 // ejecutarCompanion with string streams and a fixed today, and once through
 // the real tarvolo-cli executable.
 
 #include "cli/companion.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "calendar/describir_dia.h"
 #include "calendar/reloj.h"
+#include "proceso.h"
 #include "tables/tablas.h"
 #include "tests/calendar/oraculo.h"
 
@@ -333,44 +329,11 @@ TEST(Robustez, NadaLoRompe) {
 
 // ------------------------------------------------------------ the real executable
 
-struct Proceso {
-    int estado;
-    std::string salida;
-    std::string errores;
-};
-
-std::string leerArchivo(const std::string& ruta) {
-    std::ifstream f(ruta, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
+using tarvolo::prueba::Proceso;
 
 // Runs tarvolo-cli with `args` (no shell), stdout and stderr to files.
 Proceso ejecutar(const std::vector<std::string>& args) {
-    char plantilla[] = "/tmp/tarvolo-cli-test-XXXXXX";
-    const char* dir = mkdtemp(plantilla);
-    if (dir == nullptr) return {-1, "", "mkdtemp"};
-    const std::string out = std::string(dir) + "/out", err = std::string(dir) + "/err";
-    const pid_t pid = fork();
-    if (pid == 0) {
-        const int fo = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int fe = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (fo < 0 || fe < 0 || dup2(fo, 1) < 0 || dup2(fe, 2) < 0) _exit(126);
-        std::vector<char*> argv;
-        std::string programa = TARVOLO_CLI_PATH;
-        argv.push_back(programa.data());
-        std::vector<std::string> copia = args;
-        for (auto& a : copia) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        execv(programa.c_str(), argv.data());
-        _exit(127);
-    }
-    int st = 0;
-    waitpid(pid, &st, 0);
-    Proceso p{WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st), leerArchivo(out), leerArchivo(err)};
-    std::remove(out.c_str());
-    std::remove(err.c_str());
-    rmdir(dir);
-    return p;
+    return tarvolo::prueba::ejecutar(TARVOLO_CLI_PATH, args);
 }
 
 TEST(Ejecutable, CodigosDeSalidaYBytesDelConstructor) {
@@ -420,18 +383,22 @@ TEST(Ejecutable, CodigosDeSalidaYBytesDelConstructor) {
     EXPECT_NE(p.salida.find("Uso:"), std::string::npos);
     EXPECT_EQ(p.errores, "");
 
-    p = ejecutar({"semana", std::string(100000, '9')});
+    // As long as the platform lets an argument be (a Windows command line
+    // holds 32,767 characters in all).
+    const std::size_t largo =
+        std::min<std::size_t>(100000, tarvolo::prueba::argumentoMasLargo(TARVOLO_CLI_PATH, {"semana"}));
+    p = ejecutar({"semana", std::string(largo, '9')});
     EXPECT_EQ(p.estado, 1);
     EXPECT_EQ(p.salida, "");
 }
 
 // convertir through the real program: statuses, and --salida written only whole.
 TEST(Ejecutable, ConvertirEstadosYSalidaEntera) {
-    char plantilla[] = "/tmp/tarvolo-cli-convertir-XXXXXX";
-    const char* dir = mkdtemp(plantilla);
-    ASSERT_NE(dir, nullptr);
-    const std::string entrada = std::string(dir) + "/casos.csv", salida = std::string(dir) + "/sem.csv";
-    std::ofstream(entrada, std::ios::binary) << "id;fecha\r\n1;29/12/2002 00:00:00\r\n2;ayer\r\n";
+    using tarvolo::prueba::leerArchivo;
+    const tarvolo::prueba::CarpetaTemporal dir;
+    const std::string entrada = (dir.ruta() / "casos.csv").string();
+    const std::string salida = (dir.ruta() / "sem.csv").string();
+    tarvolo::prueba::escribirArchivo(entrada, "id;fecha\r\n1;29/12/2002 00:00:00\r\n2;ayer\r\n");
 
     auto p = ejecutar({"convertir", "--salida", salida, entrada});
     EXPECT_EQ(p.estado, 1);
@@ -442,12 +409,20 @@ TEST(Ejecutable, ConvertirEstadosYSalidaEntera) {
               "tarvolo-cli: l\xc3\xadnea 3: fecha no v\xc3\xa1lida: \xc2\xab"
               "ayer\xc2\xbb\n"
               "tarvolo-cli: 2 filas, 0 sin fecha, 1 fechas no v\xc3\xa1lidas\n");
-    std::remove(salida.c_str());
+    std::filesystem::remove(salida);
 
-    std::ofstream(entrada, std::ios::binary) << "fecha\n\"1/1/2005\n";
+    // Through standard input and output, CR LF and LF stay what they were.
+    p = tarvolo::prueba::ejecutar(TARVOLO_CLI_PATH, {"convertir", "-"},
+                                  "fecha\r\n01/01/2005\r\n\"x\r\ny\"\n02/01/2005\n");
+    EXPECT_EQ(p.estado, 1);
+    EXPECT_EQ(p.salida,
+              "fecha,semana_epi,anio_epi,cuatrisemana\r\n01/01/2005,52,2004,13\r\n\"x\r\ny\",,,\n"
+              "02/01/2005,1,2005,1\n");
+
+    tarvolo::prueba::escribirArchivo(entrada, "fecha\n\"1/1/2005\n");
     p = ejecutar({"convertir", "--salida", salida, entrada});
     EXPECT_EQ(p.estado, 2);
-    EXPECT_FALSE(std::ifstream(salida).good());
+    EXPECT_FALSE(std::filesystem::exists(salida));
     p = ejecutar({"convertir", "--salida", entrada, entrada});
     EXPECT_EQ(p.estado, 2);
     EXPECT_EQ(leerArchivo(entrada), "fecha\n\"1/1/2005\n");
@@ -455,8 +430,6 @@ TEST(Ejecutable, ConvertirEstadosYSalidaEntera) {
     p = ejecutar({"--version"});
     EXPECT_EQ(p.estado, 0);
     EXPECT_EQ(p.salida, "tarvolo-cli 1.3.2\n");
-    std::remove(entrada.c_str());
-    rmdir(dir);
 }
 
 }  // namespace

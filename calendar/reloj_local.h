@@ -1,14 +1,14 @@
-#include "reloj.h"
+#pragma once
 
 #include <ctime>
 
+#include "dias.h"
+
 namespace tarvolo {
 
-Fecha RelojSistema::hoy() const {
-    // Local date, not UTC: near midnight the two name different weeks.
-    const std::time_t ahora = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&ahora, &local);
+// The date of a broken-down local time, as both system clocks read it.
+// Local, not UTC: near midnight the two name different weeks.
+constexpr Fecha fechaDe(const std::tm& local) noexcept {
     using namespace std::chrono;
     return Fecha{year{local.tm_year + 1900}, month{static_cast<unsigned>(local.tm_mon + 1)},
                  day{static_cast<unsigned>(local.tm_mday)}};
