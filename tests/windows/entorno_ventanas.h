@@ -9,9 +9,9 @@
 #include <QWidget>
 #include <memory>
 
-#include "calendar/reloj.h"
-#include "falsos.h"
-#include "shell/mensajes.h"
+#include "falsos/falsos_ventanas.h"
+#include "falsos/mensajes_grabados.h"
+#include "falsos/reloj_fijo.h"
 #include "shell/servicios.h"
 #include "shell/ventanas.h"
 #include "windows/disposicion.h"

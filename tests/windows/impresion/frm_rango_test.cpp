@@ -12,9 +12,11 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "falsos/impresora_grabada.h"
+#include "falsos/mensajes_grabados.h"
+#include "falsos/reloj_fijo.h"
 #include "qstring_gtest.h"
 #include "tables/tablas.h"
-#include "windows/impresion/impresora_grabada.h"
 #include "windows/impresion/impresora_qt.h"
 
 namespace tarvolo {
@@ -22,7 +24,6 @@ namespace {
 
 using namespace std::chrono;
 using ::testing::ElementsAre;
-
 
 const Fecha kHoy = 2024y / March / 15;
 
