@@ -7,8 +7,8 @@
 
 #include "creditos.h"
 #include "disposicion.h"
-#include "info_sistema.h"
 #include "shell/programa.h"
+#include "sistema/info_sistema.h"
 
 namespace tarvolo {
 

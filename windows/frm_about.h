@@ -3,9 +3,9 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "lanzador.h"
-#include "registro.h"
 #include "shell/servicios.h"
+#include "sistema/lanzador.h"
+#include "sistema/registro.h"
 
 class QLabel;
 class QPushButton;

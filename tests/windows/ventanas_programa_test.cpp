@@ -17,7 +17,7 @@
 #include "windows/frm_hoy.h"
 #include "windows/frm_rango.h"
 #include "windows/frm_splash.h"
-#include "windows/info_sistema.h"
+#include "windows/sistema/info_sistema.h"
 
 namespace tarvolo::prueba {
 namespace {
