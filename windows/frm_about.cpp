@@ -7,6 +7,7 @@
 
 #include "creditos.h"
 #include "disposicion.h"
+#include "shell/nombres_ventanas.h"
 #include "shell/programa.h"
 #include "sistema/info_sistema.h"
 
@@ -102,7 +103,7 @@ void frmAbout::Form_Load() {
 }
 
 void frmAbout::cmdOK_Click() {
-    servicios_.ventanas.descargar(QStringLiteral("frmAbout"));
+    servicios_.ventanas.descargar(kFrmAbout);
 }
 
 void frmAbout::cmdSysInfo_Click() {

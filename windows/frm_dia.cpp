@@ -8,6 +8,7 @@
 #include "calendar/semana_epi.h"
 #include "disposicion.h"
 #include "shell/error_trap.h"
+#include "shell/nombres_ventanas.h"
 #include "texto_pantalla.h"
 
 namespace tarvolo {
@@ -182,21 +183,21 @@ void frmDia::Calendar1_Click() {
 }
 
 void frmDia::mnuExit_Click() {
-    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.descargar(QStringLiteral("frmDia")); });
+    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.descargar(kFrmDia); });
 }
 
 void frmDia::mnuActual_Click() {
-    cambiarA(QStringLiteral("frmHoy"));
+    cambiarA(kFrmHoy);
 }
 void frmDia::mnuAnio_Click() {
-    cambiarA(QStringLiteral("frmRango"));
+    cambiarA(kFrmRango);
 }
 void frmDia::mnuAbout_Click() {
-    cambiarA(QStringLiteral("frmAbout"));
+    cambiarA(kFrmAbout);
 }
 
 void frmDia::cambiarA(const QString& otra) {
-    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.cambiar(QStringLiteral("frmDia"), otra); });
+    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.cambiar(kFrmDia, otra); });
 }
 
 }  // namespace tarvolo

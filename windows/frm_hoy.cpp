@@ -8,6 +8,7 @@
 #include "calendar/describir_dia.h"
 #include "disposicion.h"
 #include "shell/error_trap.h"
+#include "shell/nombres_ventanas.h"
 #include "texto_pantalla.h"
 
 namespace tarvolo {
@@ -73,27 +74,27 @@ void frmHoy::Form_Load() {
 }
 
 void frmHoy::cmdAceptar_Click() {
-    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.descargar(QStringLiteral("frmHoy")); });
+    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.descargar(kFrmHoy); });
 }
 
 void frmHoy::mnuSalir_Click() {
-    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.descargar(QStringLiteral("frmHoy")); });
+    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.descargar(kFrmHoy); });
 }
 
 void frmHoy::mnuAnio_Click() {
-    cambiarA(QStringLiteral("frmRango"));
+    cambiarA(kFrmRango);
 }
 
 void frmHoy::mnuDia_Click() {
-    cambiarA(QStringLiteral("frmDia"));
+    cambiarA(kFrmDia);
 }
 
 void frmHoy::mnuAbout_Click() {
-    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.mostrar(QStringLiteral("frmAbout")); });
+    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.mostrar(kFrmAbout); });
 }
 
 void frmHoy::cambiarA(const QString& otra) {
-    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.cambiar(QStringLiteral("frmHoy"), otra); });
+    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.cambiar(kFrmHoy, otra); });
 }
 
 void frmHoy::keyPressEvent(QKeyEvent* evento) {

@@ -11,6 +11,7 @@
 
 #include "disposicion.h"
 #include "shell/error_trap.h"
+#include "shell/nombres_ventanas.h"
 #include "tables/tablas.h"
 
 namespace tarvolo {
@@ -20,7 +21,6 @@ namespace {
 const QString kSemanas = QStringLiteral("Semanas");
 const QString kCuatrisemanas = QStringLiteral("Cuatrisemanas");
 const QString kAmbas = QStringLiteral("Ambas");
-
 
 // The boxes hold paragraphs; the builders and the printer speak CR LF.
 QString conCrLf(const QString& parrafos) {
@@ -184,19 +184,19 @@ void frmRango::mnuSalir_Click() {
 }
 
 void frmRango::mnuActual_Click() {
-    cambiarA(QStringLiteral("frmHoy"));
+    cambiarA(kFrmHoy);
 }
 
 void frmRango::mnuDia_Click() {
-    cambiarA(QStringLiteral("frmDia"));
+    cambiarA(kFrmDia);
 }
 
 void frmRango::mnuAbout_Click() {
-    cambiarA(QStringLiteral("frmAbout"));
+    cambiarA(kFrmAbout);
 }
 
 void frmRango::cambiarA(const QString& ventana) {
-    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.cambiar(QStringLiteral("frmRango"), ventana); });
+    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.cambiar(kFrmRango, ventana); });
 }
 
 }  // namespace tarvolo

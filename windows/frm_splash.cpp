@@ -8,6 +8,7 @@
 #include "creditos.h"
 #include "disposicion.h"
 #include "shell/error_trap.h"
+#include "shell/nombres_ventanas.h"
 #include "shell/programa.h"
 
 namespace tarvolo {
@@ -113,7 +114,7 @@ void frmSplash::Frame1_Click() {
 void frmSplash::descargarme() {
     // Whichever way it closes, the timer goes with it.
     timer1_->stop();
-    servicios_.ventanas.descargar(QStringLiteral("frmSplash"));
+    servicios_.ventanas.descargar(kFrmSplash);
 }
 
 bool frmSplash::eventFilter(QObject* objeto, QEvent* evento) {
