@@ -47,7 +47,7 @@ QString textoSemana(unsigned semana) {
 }  // namespace
 
 frmDia::frmDia(Servicios& servicios, const FabricaCalendario& fabricaCalendario)
-    : servicios_(servicios), calendario_(fabricaCalendario()) {
+    : VentanaPrograma(servicios, kFrmDia), calendario_(fabricaCalendario()) {
     prepararMarco(this, QStringLiteral("Buscar Semana Por Día"));
     fondoBlanco(this);
     auto* barra = new QMenuBar(this);
@@ -183,7 +183,7 @@ void frmDia::Calendar1_Click() {
 }
 
 void frmDia::mnuExit_Click() {
-    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.descargar(kFrmDia); });
+    atrapar(servicios_.mensajes, [&] { descargarme(); });
 }
 
 void frmDia::mnuActual_Click() {
@@ -194,10 +194,6 @@ void frmDia::mnuAnio_Click() {
 }
 void frmDia::mnuAbout_Click() {
     cambiarA(kFrmAbout);
-}
-
-void frmDia::cambiarA(const QString& otra) {
-    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.cambiar(kFrmDia, otra); });
 }
 
 }  // namespace tarvolo
