@@ -5,7 +5,7 @@
 namespace tarvolo {
 
 // Where "today" comes from. The program reads the local system date; tests
-// fix it.
+// fix it with their own clock.
 class Reloj {
 public:
     virtual ~Reloj() = default;
@@ -15,16 +15,6 @@ public:
 class RelojSistema final : public Reloj {
 public:
     Fecha hoy() const override;
-};
-
-class RelojFijo final : public Reloj {
-public:
-    explicit RelojFijo(Fecha hoy) noexcept : hoy_(hoy) {}
-    Fecha hoy() const override { return hoy_; }
-    void fijar(Fecha hoy) noexcept { hoy_ = hoy; }
-
-private:
-    Fecha hoy_;
 };
 
 }  // namespace tarvolo

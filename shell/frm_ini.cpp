@@ -8,6 +8,7 @@
 
 #include "calendar/semana_epi.h"
 #include "error_trap.h"
+#include "nombres_ventanas.h"
 #include "programa.h"
 #include "resources/recursos.h"
 
@@ -68,7 +69,7 @@ void frmIni::Form_Load() {
         connect(ast.get(), &AdvSysTray::RButtonUp, this, &frmIni::ast_RButtonUp);
         ast->Create(*this);
         saludar();
-        servicios_.ventanas.mostrar(QStringLiteral("frmSplash"));
+        servicios_.ventanas.mostrar(kFrmSplash);
     });
     // Without the notification area nothing could reach the program or end
     // it; it works through its windows instead.
@@ -78,7 +79,7 @@ void frmIni::Form_Load() {
 void frmIni::mostrarSinBandeja() {
     sinBandeja_ = true;
     QGuiApplication::setQuitOnLastWindowClosed(true);
-    servicios_.ventanas.mostrar(QStringLiteral("frmHoy"));
+    servicios_.ventanas.mostrar(kFrmHoy);
     servicios_.mensajes.mostrar(kTextoSinBandeja);
 }
 
@@ -103,25 +104,19 @@ void frmIni::mostrarSolo(const QString& elegida, const QString& otra1, const QSt
 }
 
 void frmIni::mnuHoy_Click() {
-    atrapar(servicios_.mensajes, [this] {
-        mostrarSolo(QStringLiteral("frmHoy"), QStringLiteral("frmDia"), QStringLiteral("frmRango"));
-    });
+    atrapar(servicios_.mensajes, [this] { mostrarSolo(kFrmHoy, kFrmDia, kFrmRango); });
 }
 
 void frmIni::mnuDia_Click() {
-    atrapar(servicios_.mensajes, [this] {
-        mostrarSolo(QStringLiteral("frmDia"), QStringLiteral("frmRango"), QStringLiteral("frmHoy"));
-    });
+    atrapar(servicios_.mensajes, [this] { mostrarSolo(kFrmDia, kFrmRango, kFrmHoy); });
 }
 
 void frmIni::mnuAnio_Click() {
-    atrapar(servicios_.mensajes, [this] {
-        mostrarSolo(QStringLiteral("frmRango"), QStringLiteral("frmDia"), QStringLiteral("frmHoy"));
-    });
+    atrapar(servicios_.mensajes, [this] { mostrarSolo(kFrmRango, kFrmDia, kFrmHoy); });
 }
 
 void frmIni::mnuAbout_Click() {
-    atrapar(servicios_.mensajes, [this] { servicios_.ventanas.mostrar(QStringLiteral("frmAbout")); });
+    atrapar(servicios_.mensajes, [this] { servicios_.ventanas.mostrar(kFrmAbout); });
 }
 
 void frmIni::mnuExit_Click() {

@@ -2,6 +2,17 @@
 
 namespace tarvolo {
 
+namespace {
+
+// A name nobody registered is the program's slip, never the user's: it stops
+// a debug build at once and leaves a line in the log of a release one.
+void avisarSinRegistrar(const QString& nombre) {
+    qWarning("Ventanas: no window is registered as \"%s\"", qUtf8Printable(nombre));
+    Q_ASSERT_X(false, "Ventanas", "a window name nobody registered");
+}
+
+}  // namespace
+
 void Ventanas::registrar(const QString& nombre, Fabrica fabrica) {
     fabricas_.insert(nombre, std::move(fabrica));
 }
@@ -18,7 +29,10 @@ QWidget* Ventanas::mostrar(const QString& nombre) {
     QWidget* ventana = abierta(nombre);
     if (ventana == nullptr) {
         const auto fabrica = fabricas_.constFind(nombre);
-        if (fabrica == fabricas_.constEnd()) return nullptr;
+        if (fabrica == fabricas_.constEnd()) {
+            avisarSinRegistrar(nombre);
+            return nullptr;
+        }
         ventana = (*fabrica)();
         // Closing a window by any means unloads it.
         ventana->setAttribute(Qt::WA_DeleteOnClose);

@@ -17,7 +17,8 @@ public:
     void registrar(const QString& nombre, Fabrica fabrica);
 
     // Loads the window if needed and shows it modeless with no owner; an open
-    // window is only brought forward.
+    // window is only brought forward. A name never registered asserts in a
+    // debug build; in a release one it is logged and nothing is shown.
     QWidget* mostrar(const QString& nombre);
     // Closes and discards the window if it is loaded; nothing otherwise.
     void descargar(const QString& nombre);

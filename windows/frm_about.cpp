@@ -1,14 +1,14 @@
 #include "frm_about.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 #include "creditos.h"
 #include "disposicion.h"
-#include "info_sistema.h"
+#include "shell/nombres_ventanas.h"
 #include "shell/programa.h"
+#include "sistema/info_sistema.h"
 
 namespace tarvolo {
 
@@ -33,7 +33,7 @@ QLabel* imagen(QWidget* padre, const char* nombre, const QString& recurso, int i
 }  // namespace
 
 frmAbout::frmAbout(Servicios& servicios, Registro& registro, Lanzador& lanzador)
-    : servicios_(servicios), registro_(registro), lanzador_(lanzador) {
+    : VentanaPrograma(servicios, kFrmAbout), registro_(registro), lanzador_(lanzador) {
     prepararMarco(this, QStringLiteral("Acerca de Tarvolo"), false);
     fondoBlanco(this);
     setFixedSize(pixeles(this, 6000), pixeles(this, 4020));
@@ -83,6 +83,8 @@ void frmAbout::crearControles() {
     cmdOK_->setDefault(true);
     colocar(cmdOK_, 4245, 3000, 1500, 375);
     connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    // "Aceptar" is both the default and the cancel button.
+    fijarBotones(cmdOK_, cmdOK_);
 
     auto* cmdSysInfo = new QPushButton(QStringLiteral("&Información..."), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
@@ -102,7 +104,7 @@ void frmAbout::Form_Load() {
 }
 
 void frmAbout::cmdOK_Click() {
-    servicios_.ventanas.descargar(QStringLiteral("frmAbout"));
+    descargarme();
 }
 
 void frmAbout::cmdSysInfo_Click() {
@@ -117,19 +119,6 @@ bool frmAbout::GetKeyValue(std::uint32_t KeyRoot, const QString& KeyName, const 
                            QString& KeyVal) {
     return leerValorRegistro(registro_, KeyRoot, KeyName.toLocal8Bit().toStdString(),
                              SubKeyRef.toLocal8Bit().toStdString(), KeyVal);
-}
-
-void frmAbout::keyPressEvent(QKeyEvent* evento) {
-    // "Aceptar" is both the default and the cancel button.
-    switch (evento->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Escape:
-            cmdOK_->click();
-            return;
-        default:
-            QWidget::keyPressEvent(evento);
-    }
 }
 
 }  // namespace tarvolo

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QWidget>
 #include <cstdint>
 
-#include "lanzador.h"
-#include "registro.h"
-#include "shell/servicios.h"
+#include "sistema/lanzador.h"
+#include "sistema/registro.h"
+#include "ventana_programa.h"
 
 class QLabel;
 class QPushButton;
@@ -14,7 +13,7 @@ namespace tarvolo {
 
 // About the program, with a button that starts the system-information tool.
 // Its handlers have no error trap: the launcher handles its own failures.
-class frmAbout : public QWidget {
+class frmAbout : public VentanaPrograma {
     Q_OBJECT
 public:
     frmAbout(Servicios& servicios, Registro& registro, Lanzador& lanzador);
@@ -27,13 +26,9 @@ public:
     bool GetKeyValue(std::uint32_t KeyRoot, const QString& KeyName, const QString& SubKeyRef,
                      QString& KeyVal);
 
-protected:
-    void keyPressEvent(QKeyEvent* evento) override;
-
 private:
     void crearControles();
 
-    Servicios servicios_;
     Registro& registro_;
     Lanzador& lanzador_;
     QLabel* lblTitle_ = nullptr;

@@ -8,6 +8,7 @@
 #include "calendar/semana_epi.h"
 #include "disposicion.h"
 #include "shell/error_trap.h"
+#include "shell/nombres_ventanas.h"
 #include "texto_pantalla.h"
 
 namespace tarvolo {
@@ -46,7 +47,7 @@ QString textoSemana(unsigned semana) {
 }  // namespace
 
 frmDia::frmDia(Servicios& servicios, const FabricaCalendario& fabricaCalendario)
-    : servicios_(servicios), calendario_(fabricaCalendario()) {
+    : VentanaPrograma(servicios, kFrmDia), calendario_(fabricaCalendario()) {
     prepararMarco(this, QStringLiteral("Buscar Semana Por Día"));
     fondoBlanco(this);
     auto* barra = new QMenuBar(this);
@@ -182,21 +183,17 @@ void frmDia::Calendar1_Click() {
 }
 
 void frmDia::mnuExit_Click() {
-    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.descargar(QStringLiteral("frmDia")); });
+    atrapar(servicios_.mensajes, [&] { descargarme(); });
 }
 
 void frmDia::mnuActual_Click() {
-    cambiarA(QStringLiteral("frmHoy"));
+    cambiarA(kFrmHoy);
 }
 void frmDia::mnuAnio_Click() {
-    cambiarA(QStringLiteral("frmRango"));
+    cambiarA(kFrmRango);
 }
 void frmDia::mnuAbout_Click() {
-    cambiarA(QStringLiteral("frmAbout"));
-}
-
-void frmDia::cambiarA(const QString& otra) {
-    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.cambiar(QStringLiteral("frmDia"), otra); });
+    cambiarA(kFrmAbout);
 }
 
 }  // namespace tarvolo

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QWidget>
 #include <memory>
 
 #include "calendario.h"
-#include "shell/servicios.h"
+#include "ventana_programa.h"
 
 class QLabel;
 class QLineEdit;
@@ -14,7 +13,7 @@ namespace tarvolo {
 
 // The date lookup: a month calendar and three boxes (day, month, year) that
 // follow each other, with the week and the description of the date.
-class frmDia : public QWidget {
+class frmDia : public VentanaPrograma {
     Q_OBJECT
 public:
     frmDia(Servicios& servicios, const FabricaCalendario& fabricaCalendario);
@@ -35,9 +34,7 @@ private:
     void crearControles(QWidget* area);
     // What the three change handlers share: the whole typed date again.
     void reevaluarCajas();
-    void cambiarA(const QString& otra);
 
-    Servicios servicios_;
     std::unique_ptr<Calendario> calendario_;
     QLineEdit* txtDia_ = nullptr;
     QLineEdit* txtMes_ = nullptr;

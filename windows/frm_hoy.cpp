@@ -1,6 +1,5 @@
 #include "frm_hoy.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -8,11 +7,12 @@
 #include "calendar/describir_dia.h"
 #include "disposicion.h"
 #include "shell/error_trap.h"
+#include "shell/nombres_ventanas.h"
 #include "texto_pantalla.h"
 
 namespace tarvolo {
 
-frmHoy::frmHoy(Servicios& servicios) : servicios_(servicios) {
+frmHoy::frmHoy(Servicios& servicios) : VentanaPrograma(servicios, kFrmHoy) {
     prepararMarco(this, QStringLiteral("Semana Actual"));
     fondoBlanco(this);
     auto* barra = new QMenuBar(this);
@@ -63,6 +63,8 @@ void frmHoy::crearControles(QWidget* area) {
     cmdAceptar_->setDefault(true);
     colocar(cmdAceptar_, 1680, 2760, 1815, 495);
     connect(cmdAceptar_, &QPushButton::clicked, this, &frmHoy::cmdAceptar_Click);
+    // Enter presses it wherever the focus is.
+    fijarBotones(cmdAceptar_);
     // The only control that takes the focus, so it has it when the window opens.
     cmdAceptar_->setFocus();
 }
@@ -73,36 +75,23 @@ void frmHoy::Form_Load() {
 }
 
 void frmHoy::cmdAceptar_Click() {
-    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.descargar(QStringLiteral("frmHoy")); });
+    atrapar(servicios_.mensajes, [&] { descargarme(); });
 }
 
 void frmHoy::mnuSalir_Click() {
-    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.descargar(QStringLiteral("frmHoy")); });
+    atrapar(servicios_.mensajes, [&] { descargarme(); });
 }
 
 void frmHoy::mnuAnio_Click() {
-    cambiarA(QStringLiteral("frmRango"));
+    cambiarA(kFrmRango);
 }
 
 void frmHoy::mnuDia_Click() {
-    cambiarA(QStringLiteral("frmDia"));
+    cambiarA(kFrmDia);
 }
 
 void frmHoy::mnuAbout_Click() {
-    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.mostrar(QStringLiteral("frmAbout")); });
-}
-
-void frmHoy::cambiarA(const QString& otra) {
-    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.cambiar(QStringLiteral("frmHoy"), otra); });
-}
-
-void frmHoy::keyPressEvent(QKeyEvent* evento) {
-    // Enter presses the default button wherever the focus is.
-    if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
-        cmdAceptar_->click();
-        return;
-    }
-    QWidget::keyPressEvent(evento);
+    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.mostrar(kFrmAbout); });
 }
 
 }  // namespace tarvolo

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QWidget>
-
-#include "shell/servicios.h"
+#include "ventana_programa.h"
 
 class QLabel;
 class QMenuBar;
@@ -12,7 +10,7 @@ namespace tarvolo {
 
 // The current week: today's date described in words, and the way to the
 // other windows.
-class frmHoy : public QWidget {
+class frmHoy : public VentanaPrograma {
     Q_OBJECT
 public:
     explicit frmHoy(Servicios& servicios);
@@ -24,16 +22,10 @@ public:
     void mnuDia_Click();
     void mnuAbout_Click();
 
-protected:
-    void keyPressEvent(QKeyEvent* evento) override;
-
 private:
     void crearMenus(QMenuBar* barra);
     void crearControles(QWidget* area);
-    // Closes this window, then shows `otra`.
-    void cambiarA(const QString& otra);
 
-    Servicios servicios_;
     QLabel* lblSemana_ = nullptr;
     QPushButton* cmdAceptar_ = nullptr;
 };

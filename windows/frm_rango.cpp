@@ -11,6 +11,7 @@
 
 #include "disposicion.h"
 #include "shell/error_trap.h"
+#include "shell/nombres_ventanas.h"
 #include "tables/tablas.h"
 
 namespace tarvolo {
@@ -21,7 +22,6 @@ const QString kSemanas = QStringLiteral("Semanas");
 const QString kCuatrisemanas = QStringLiteral("Cuatrisemanas");
 const QString kAmbas = QStringLiteral("Ambas");
 
-
 // The boxes hold paragraphs; the builders and the printer speak CR LF.
 QString conCrLf(const QString& parrafos) {
     QString texto = parrafos;
@@ -31,7 +31,7 @@ QString conCrLf(const QString& parrafos) {
 }  // namespace
 
 frmRango::frmRango(Servicios& servicios, FabricaImpresora fabricaImpresora)
-    : servicios_(servicios), fabricaImpresora_(std::move(fabricaImpresora)) {
+    : VentanaPrograma(servicios, kFrmRango), fabricaImpresora_(std::move(fabricaImpresora)) {
     prepararMarco(this, QStringLiteral("Semanas del año"));
     fondoBlanco(this);
     auto* barra = new QMenuBar(this);
@@ -75,7 +75,7 @@ void frmRango::crearControles(QWidget* area) {
 
     cmdMostrar_ = new QPushButton(QStringLiteral("&Mostrar"), area);
     ubicar(cmdMostrar_, "cmdMostrar", 2840, 1260, 975, 495);
-    connect(cmdMostrar_, &QPushButton::clicked, this, [this] { cmdMostrar_Click(); });
+    connect(cmdMostrar_, &QPushButton::clicked, this, &frmRango::cmdMostrar_Click);
 
     cmdPrint_ = new QPushButton(area);
     cmdPrint_->setIcon(QIcon(QStringLiteral(":/tarvolo/impresora.png")));
@@ -83,7 +83,7 @@ void frmRango::crearControles(QWidget* area) {
     cmdPrint_->setToolTip(QStringLiteral("Imprimir"));
     cmdPrint_->setAccessibleName(QStringLiteral("Imprimir"));
     ubicar(cmdPrint_, "cmdPrint", 3960, 1260, 495, 495);
-    connect(cmdPrint_, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
+    connect(cmdPrint_, &QPushButton::clicked, this, &frmRango::cmdPrint_Click);
 
     txtSemanas_ = new QPlainTextEdit(area);
     txtSemanas_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -103,9 +103,8 @@ void frmRango::crearControles(QWidget* area) {
 void frmRango::crearMenus(QMenuBar* barra) {
     auto entrada = [this](QMenu* menu, const QString& texto, const char* nombre,
                           void (frmRango::*handler)()) {
-        QAction* accion = menu->addAction(texto);
+        QAction* accion = menu->addAction(texto, this, handler);
         accion->setObjectName(QLatin1String(nombre));
-        connect(accion, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
         return accion;
     };
 
@@ -126,9 +125,8 @@ void frmRango::crearMenus(QMenuBar* barra) {
     porAnio->setObjectName(QStringLiteral("mnuAnio"));
     porAnio->setEnabled(false);
 
-    QAction* acerca = barra->addAction(QStringLiteral("Acerca de..."));
-    acerca->setObjectName(QStringLiteral("mnuAbout"));
-    connect(acerca, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+    barra->addAction(QStringLiteral("Acerca de..."), this, &frmRango::mnuAbout_Click)
+        ->setObjectName(QStringLiteral("mnuAbout"));
 }
 
 void frmRango::Form_Load() {
@@ -184,19 +182,15 @@ void frmRango::mnuSalir_Click() {
 }
 
 void frmRango::mnuActual_Click() {
-    cambiarA(QStringLiteral("frmHoy"));
+    cambiarA(kFrmHoy);
 }
 
 void frmRango::mnuDia_Click() {
-    cambiarA(QStringLiteral("frmDia"));
+    cambiarA(kFrmDia);
 }
 
 void frmRango::mnuAbout_Click() {
-    cambiarA(QStringLiteral("frmAbout"));
-}
-
-void frmRango::cambiarA(const QString& ventana) {
-    atrapar(servicios_.mensajes, [&] { servicios_.ventanas.cambiar(QStringLiteral("frmRango"), ventana); });
+    cambiarA(kFrmAbout);
 }
 
 }  // namespace tarvolo

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QWidget>
-
 #include "impresion/imprimir_listado.h"
-#include "shell/servicios.h"
+#include "ventana_programa.h"
 
 class QComboBox;
 class QMenuBar;
@@ -15,7 +13,8 @@ namespace tarvolo {
 
 // "Semanas del año": the table of a whole year on screen, with its printable
 // listing kept in a hidden box for the print button.
-class frmRango : public QWidget {
+class frmRango : public VentanaPrograma {
+    Q_OBJECT
 public:
     frmRango(Servicios& servicios, FabricaImpresora fabricaImpresora);
 
@@ -34,10 +33,7 @@ private:
 
     // Fills both boxes for the kind chosen; throws what the builders throw.
     void accionMostrar();
-    // Leaves this window for another one, closing this one first.
-    void cambiarA(const QString& ventana);
 
-    Servicios& servicios_;
     FabricaImpresora fabricaImpresora_;
     QLineEdit* txtAnio_ = nullptr;
     QComboBox* cboSem_ = nullptr;

@@ -8,6 +8,7 @@
 #include "creditos.h"
 #include "disposicion.h"
 #include "shell/error_trap.h"
+#include "shell/nombres_ventanas.h"
 #include "shell/programa.h"
 
 namespace tarvolo {
@@ -25,7 +26,7 @@ QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto, const
 
 }  // namespace
 
-frmSplash::frmSplash(Servicios& servicios) : servicios_(servicios) {
+frmSplash::frmSplash(Servicios& servicios) : VentanaPrograma(servicios, kFrmSplash) {
     // A title bar without any system button, and no task-bar button.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowTitle(tituloPrograma());
@@ -99,21 +100,20 @@ void frmSplash::Form_Load() {
 }
 
 void frmSplash::Form_KeyPress() {
-    atrapar(servicios_.mensajes, [&] { descargarme(); });
+    atrapar(servicios_.mensajes, [&] { terminar(); });
 }
 
 void frmSplash::Timer1_Timer() {
-    atrapar(servicios_.mensajes, [&] { descargarme(); });
+    atrapar(servicios_.mensajes, [&] { terminar(); });
 }
 
 void frmSplash::Frame1_Click() {
-    atrapar(servicios_.mensajes, [&] { descargarme(); });
+    atrapar(servicios_.mensajes, [&] { terminar(); });
 }
 
-void frmSplash::descargarme() {
-    // Whichever way it closes, the timer goes with it.
+void frmSplash::terminar() {
     timer1_->stop();
-    servicios_.ventanas.descargar(QStringLiteral("frmSplash"));
+    descargarme();
 }
 
 bool frmSplash::eventFilter(QObject* objeto, QEvent* evento) {

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QWidget>
-
-#include "shell/servicios.h"
+#include "ventana_programa.h"
 
 class QFrame;
 class QLabel;
@@ -12,7 +10,7 @@ namespace tarvolo {
 
 // The window that announces the program at start-up. It closes itself after
 // three seconds, at any key, or at a click on its white frame.
-class frmSplash : public QWidget {
+class frmSplash : public VentanaPrograma {
     Q_OBJECT
 public:
     explicit frmSplash(Servicios& servicios);
@@ -30,9 +28,9 @@ protected:
 
 private:
     void crearControles();
-    void descargarme();
+    // Stops the timer and unloads the window, whichever way it closes.
+    void terminar();
 
-    Servicios servicios_;
     QFrame* frame1_ = nullptr;
     QLabel* lblProductName_ = nullptr;
     QLabel* lblVersion_ = nullptr;

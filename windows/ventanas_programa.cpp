@@ -7,23 +7,23 @@
 #include "frm_rango.h"
 #include "frm_splash.h"
 #include "impresion/impresora_qt.h"
+#include "shell/nombres_ventanas.h"
 
 namespace tarvolo {
 
 VentanasDelPrograma::VentanasDelPrograma(Servicios& servicios)
     : servicios_(servicios), registro_(registroDelSistema()) {
     Ventanas& ventanas = servicios_.ventanas;
-    ventanas.registrar(QStringLiteral("frmHoy"), [this] { return new frmHoy(servicios_); });
-    ventanas.registrar(QStringLiteral("frmDia"), [this] {
+    ventanas.registrar(kFrmHoy, [this] { return new frmHoy(servicios_); });
+    ventanas.registrar(kFrmDia, [this] {
         const Reloj& reloj = servicios_.reloj;
         return new frmDia(servicios_, [&reloj] { return std::make_unique<CalendarioQt>(reloj); });
     });
-    ventanas.registrar(QStringLiteral("frmRango"), [this] {
+    ventanas.registrar(kFrmRango, [this] {
         return new frmRango(servicios_, [] { return std::make_unique<ImpresoraQt>(); });
     });
-    ventanas.registrar(QStringLiteral("frmAbout"),
-                       [this] { return new frmAbout(servicios_, *registro_, lanzador_); });
-    ventanas.registrar(QStringLiteral("frmSplash"), [this] { return new frmSplash(servicios_); });
+    ventanas.registrar(kFrmAbout, [this] { return new frmAbout(servicios_, *registro_, lanzador_); });
+    ventanas.registrar(kFrmSplash, [this] { return new frmSplash(servicios_); });
 }
 
 // Windows still open hold references to the back ends: they go first.

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "lanzador.h"
-#include "registro.h"
 #include "shell/servicios.h"
+#include "sistema/lanzador.h"
+#include "sistema/registro.h"
 
 namespace tarvolo {
 

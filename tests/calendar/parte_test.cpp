@@ -9,7 +9,7 @@
 #include <string>
 
 #include "calendar/error_ejecucion.h"
-#include "calendar/reloj.h"
+#include "falsos/reloj_fijo.h"
 
 using namespace std::chrono;
 using tarvolo::ErrorEjecucion;

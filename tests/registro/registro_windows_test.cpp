@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "windows/registro_sistema.h"
+#include "windows/sistema/registro_sistema.h"
 
 namespace tarvolo {
 namespace {

@@ -6,8 +6,8 @@
 #include <QWidget>
 #include <stdexcept>
 
-#include "calendar/reloj.h"
-#include "shell/bandeja_grabada.h"
+#include "falsos/bandeja_grabada.h"
+#include "falsos/reloj_fijo.h"
 #include "shell/identificadores.h"
 
 namespace tarvolo {

@@ -9,9 +9,9 @@
 #include <QPointer>
 
 #include "calendar/error_ejecucion.h"
-#include "calendar/reloj.h"
-#include "shell/bandeja_grabada.h"
-#include "shell/mensajes.h"
+#include "falsos/bandeja_grabada.h"
+#include "falsos/mensajes_grabados.h"
+#include "falsos/reloj_fijo.h"
 #include "shell/ventanas.h"
 
 namespace tarvolo {

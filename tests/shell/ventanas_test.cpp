@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QPointer>
+#include <QStringList>
 
 namespace tarvolo {
 namespace {
@@ -54,8 +55,24 @@ TEST_F(VentanasTest, ShowingLoadsOnceAndThenBringsTheSameWindowForward) {
     EXPECT_EQ(ventanas.abierta("frmDia"), nullptr);
 }
 
+QStringList avisos;
+void grabarAviso(QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
+    if (tipo == QtWarningMsg) avisos.append(texto);
+}
+
+// A release build logs the slip and shows nothing; a debug one stops there.
 TEST_F(VentanasTest, AnUnknownNameShowsNothing) {
-    EXPECT_EQ(ventanas.mostrar("frmNinguna"), nullptr);
+#ifdef QT_NO_DEBUG
+    avisos.clear();
+    const QtMessageHandler anterior = qInstallMessageHandler(grabarAviso);
+    QWidget* mostrada = ventanas.mostrar("frmNinguna");
+    qInstallMessageHandler(anterior);
+    EXPECT_EQ(mostrada, nullptr);
+    ASSERT_EQ(avisos.size(), 1);
+    EXPECT_TRUE(avisos.first().contains(QStringLiteral("\"frmNinguna\""))) << avisos.first().toStdString();
+#else
+    EXPECT_DEATH(ventanas.mostrar("frmNinguna"), "");
+#endif
 }
 
 TEST_F(VentanasTest, UnloadingClosesAndDiscardsTheWindowAndIgnoresOneNotLoaded) {

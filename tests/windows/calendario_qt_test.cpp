@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "calendar/error_ejecucion.h"
+#include "falsos/reloj_fijo.h"
 #include "windows/calendario.h"
 
 namespace tarvolo::prueba {

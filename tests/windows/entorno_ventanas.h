@@ -9,15 +9,17 @@
 #include <QWidget>
 #include <memory>
 
-#include "calendar/reloj.h"
-#include "falsos.h"
-#include "shell/mensajes.h"
+#include "falsos/falsos_ventanas.h"
+#include "falsos/impresora_grabada.h"
+#include "falsos/mensajes_grabados.h"
+#include "falsos/reloj_fijo.h"
 #include "shell/servicios.h"
 #include "shell/ventanas.h"
 #include "windows/disposicion.h"
 #include "windows/frm_about.h"
 #include "windows/frm_dia.h"
 #include "windows/frm_hoy.h"
+#include "windows/frm_rango.h"
 #include "windows/frm_splash.h"
 
 namespace tarvolo::prueba {
@@ -26,7 +28,7 @@ using namespace std::chrono_literals;
 
 // The windows registered by name as the program does, on fake back ends
 // and a fixed today (5 March 2005 unless a test moves it). The year table
-// window is a plain stand-in: only its coming and going matters here.
+// window prints on a recording printer, which fails where `fallarEn` says.
 class EntornoVentanas : public ::testing::Test {
 protected:
     RelojFijo reloj{2005y / std::chrono::March / 5};
@@ -36,6 +38,8 @@ protected:
     std::shared_ptr<EstadoCalendario> calendario = std::make_shared<EstadoCalendario>();
     RegistroFalso registro;
     LanzadorFalso lanzador;
+    QStringList llamadas;  // the printer's, in order
+    QString fallarEn;
 
     EntornoVentanas() {
         ventanas.registrar(QStringLiteral("frmHoy"), [this] { return new frmHoy(servicios); });
@@ -43,7 +47,13 @@ protected:
             return new frmDia(servicios,
                               [this] { return std::make_unique<CalendarioFalso>(calendario, reloj); });
         });
-        ventanas.registrar(QStringLiteral("frmRango"), [] { return new QWidget; });
+        ventanas.registrar(QStringLiteral("frmRango"), [this] {
+            return new frmRango(servicios, [this]() -> std::unique_ptr<Impresora> {
+                auto impresora = std::make_unique<ImpresoraGrabada>(llamadas);
+                impresora->fallarEn = fallarEn;
+                return impresora;
+            });
+        });
         ventanas.registrar(QStringLiteral("frmAbout"),
                            [this] { return new frmAbout(servicios, registro, lanzador); });
         ventanas.registrar(QStringLiteral("frmSplash"), [this] { return new frmSplash(servicios); });

@@ -3,7 +3,7 @@
 #include <QTest>
 
 #include "entorno_ventanas.h"
-#include "windows/info_sistema.h"
+#include "windows/sistema/info_sistema.h"
 
 namespace tarvolo::prueba {
 namespace {

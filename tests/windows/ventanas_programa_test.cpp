@@ -9,15 +9,15 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "calendar/reloj.h"
+#include "falsos/mensajes_grabados.h"
+#include "falsos/reloj_fijo.h"
 #include "resources/recursos.h"
-#include "shell/mensajes.h"
 #include "windows/frm_about.h"
 #include "windows/frm_dia.h"
 #include "windows/frm_hoy.h"
 #include "windows/frm_rango.h"
 #include "windows/frm_splash.h"
-#include "windows/info_sistema.h"
+#include "windows/sistema/info_sistema.h"
 
 namespace tarvolo::prueba {
 namespace {

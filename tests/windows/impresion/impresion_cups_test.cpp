@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QThread>
 
+#include "falsos/mensajes_grabados.h"
+#include "falsos/reloj_fijo.h"
 #include "pdf.h"
 #include "qstring_gtest.h"
 #include "windows/frm_rango.h"

@@ -7,9 +7,9 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
+#include "falsos/mensajes_grabados.h"
 #include "pdf.h"
 #include "qstring_gtest.h"
-#include "shell/mensajes.h"
 #include "tables/tablas.h"
 #include "windows/impresion/imprimir_listado.h"
 

@@ -3,9 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "falsos/impresora_grabada.h"
+#include "falsos/mensajes_grabados.h"
 #include "qstring_gtest.h"
-#include "shell/mensajes.h"
-#include "windows/impresion/impresora_grabada.h"
 
 namespace tarvolo {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "impresora_pintada.h"
+#include "windows/impresion/impresora_pintada.h"
 
 namespace tarvolo {
 

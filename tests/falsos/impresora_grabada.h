@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "impresora.h"
+#include "windows/impresion/impresora.h"
 
 namespace tarvolo {
 

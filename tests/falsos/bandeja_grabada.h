@@ -4,7 +4,7 @@
 #include <QVector>
 #include <set>
 
-#include "bandeja.h"
+#include "shell/bandeja.h"
 
 namespace tarvolo {
 

@@ -12,9 +12,11 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "qstring_gtest.h"
+#include "entorno_ventanas.h"
+#include "falsos/mensajes_grabados.h"
+#include "falsos/reloj_fijo.h"
+#include "impresion/qstring_gtest.h"
 #include "tables/tablas.h"
-#include "windows/impresion/impresora_grabada.h"
 #include "windows/impresion/impresora_qt.h"
 
 namespace tarvolo {
@@ -23,7 +25,6 @@ namespace {
 using namespace std::chrono;
 using ::testing::ElementsAre;
 
-
 const Fecha kHoy = 2024y / March / 15;
 
 // What a box shows of a builder's text: its lines, without the CR.
@@ -31,29 +32,10 @@ QString enCaja(const std::string& texto) {
     return QString::fromStdString(texto).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-class VentanaRango : public ::testing::Test {
+// The shared window fixture, moved to a day of 2024.
+class VentanaRango : public prueba::EntornoVentanas {
 protected:
-    VentanaRango() {
-        ventanas.registrar(QStringLiteral("frmRango"), [this] { return new frmRango(servicios, fabrica()); });
-        for (const char* otra : {"frmHoy", "frmDia", "frmAbout"})
-            ventanas.registrar(QString::fromLatin1(otra), [otra] {
-                auto* w = new QWidget;
-                w->setObjectName(QString::fromLatin1(otra));
-                return w;
-            });
-    }
-    ~VentanaRango() override {
-        ventanas.descargarTodas();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    FabricaImpresora fabrica() {
-        return [this]() -> std::unique_ptr<Impresora> {
-            auto impresora = std::make_unique<ImpresoraGrabada>(llamadas);
-            impresora->fallarEn = fallarEn;
-            return impresora;
-        };
-    }
+    VentanaRango() { reloj.fijar(kHoy); }
 
     frmRango& abrir() {
         ventana = ventanas.mostrar(QStringLiteral("frmRango"));
@@ -87,12 +69,6 @@ protected:
         pulsar("cmdMostrar");
     }
 
-    RelojFijo reloj{kHoy};
-    MensajesGrabados mensajes;
-    Ventanas ventanas;
-    Servicios servicios{ventanas, mensajes, reloj};
-    QStringList llamadas;
-    QString fallarEn;
     QPointer<QWidget> ventana;
 };
 

@@ -13,8 +13,8 @@
 
 #include "calendar/error_ejecucion.h"
 #include "windows/calendario.h"
-#include "windows/lanzador.h"
-#include "windows/registro.h"
+#include "windows/sistema/lanzador.h"
+#include "windows/sistema/registro.h"
 
 namespace tarvolo::prueba {
 
