@@ -10,6 +10,7 @@ packages=(
   fonts-dejavu-core
   xvfb xauth trayer xdotool x11-utils xclip imagemagick faketime
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  clang libclang-rt-14-dev  # libFuzzer and the sanitizers for the fuzz targets
 )
 
 missing=()
