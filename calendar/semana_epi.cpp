@@ -43,13 +43,17 @@ std::int16_t AnioEpi(const Fecha& hoy, const Parte& dia, const Parte& mes, const
     const long long d = dia.leer(hoyDia(hoy));
     const long long m = mes.leer(hoyMes(hoy));
     long long a = anio.leer(hoyAnio(hoy));
+    // A number part may be any long long: refuse what no one-year step can
+    // bring into 16 bits before stepping, so the step itself cannot overflow.
+    constexpr long long kMenor = std::numeric_limits<std::int16_t>::min();
+    constexpr long long kMayor = std::numeric_limits<std::int16_t>::max();
+    if (a < kMenor - 1 || a > kMayor + 1) throw ErrorEjecucion::desbordamiento();
     if (m == 1) {
         if (d < 4 && s > 1) --a;  // 1..3 January in the previous year's last week
     } else if (m == 12) {
         if (d > 28 && s == 1) ++a;  // 29..31 December in next year's week 1
     }
-    if (a < std::numeric_limits<std::int16_t>::min() || a > std::numeric_limits<std::int16_t>::max())
-        throw ErrorEjecucion::desbordamiento();
+    if (a < kMenor || a > kMayor) throw ErrorEjecucion::desbordamiento();
     return static_cast<std::int16_t>(a);
 }
 

@@ -12,6 +12,7 @@ packages=(
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   # The Windows build of the companion and its tests, run under Wine.
   g++-mingw-w64-x86-64-posix wine wine64
+  clang libclang-rt-14-dev  # libFuzzer and the sanitizers for the fuzz targets
 )
 
 missing=()

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -298,6 +299,29 @@ TEST(AnioEpiConSemana, DesbordamientoEsElError6) {
     EXPECT_EQ(AnioEpi(kHoy, 28, 12, 32767, 1), 32767);
     EXPECT_EQ(AnioEpi(kHoy, 1, 1, -32767, 52), -32768);
     EXPECT_EQ(AnioEpi(kHoy, 1, 1, -32768, 1), -32768);
+}
+
+TEST(AnioEpiConSemana, AniosExtremosSonError6SinDesbordarElPaso) {
+    // Number parts reach AnioEpi unchecked; the one-year step must not be
+    // taken on a year that is already far out of range.
+    constexpr long long kMin = std::numeric_limits<long long>::min();
+    constexpr long long kMax = std::numeric_limits<long long>::max();
+    struct Caso {
+        long long dia, mes, anio, semana;
+    };
+    const std::vector<Caso> casos = {
+        {1, 1, kMin, 52},     {3, 1, kMin, 2},       {1, 1, kMin, 1},    {29, 12, kMax, 1},
+        {31, 12, kMax, 1},    {28, 12, kMax, 1},     {15, 6, kMin, 24},  {15, 6, kMax, 24},
+        {1, 1, kMin + 1, 52}, {31, 12, kMax - 1, 1}, {1, 1, -32770, 52}, {29, 12, 32769, 1},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(std::to_string(c.dia) + "/" + std::to_string(c.mes) + "/" + std::to_string(c.anio) +
+                     " semana " + std::to_string(c.semana));
+        EXPECT_EQ(numeroDeError([&c] { AnioEpi(kHoy, c.dia, c.mes, c.anio, c.semana); }), 6);
+    }
+    // One step beyond 16 bits that the step brings back still counts.
+    EXPECT_EQ(AnioEpi(kHoy, 1, 1, 32768, 52), 32767);
+    EXPECT_EQ(AnioEpi(kHoy, 29, 12, -32769, 1), -32768);
 }
 
 // ------------------------------------------------- CuatrisemanaEpi with a week

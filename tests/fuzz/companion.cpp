@@ -1,0 +1,130 @@
+// The companion's arguments, through its in-process entry.
+//
+// Input: lines; the first is "hoy" (a day count, see fuzz::hoy), each other
+// line one argument.
+
+#include "cli/companion.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/fuzz/constructores.h"
+
+using namespace tarvolo;
+
+namespace {
+
+size_t contar(std::string_view s, std::string_view que) {
+    size_t n = 0;
+    for (size_t i = s.find(que); i != std::string_view::npos; i = s.find(que, i + que.size())) ++n;
+    return n;
+}
+
+bool empiezaPor(std::string_view s, std::string_view inicio) {
+    return s.substr(0, inicio.size()) == inicio;
+}
+
+// Every line of `errores` starts by naming the companion and what it
+// refused; returns how many there are.
+size_t comprobarErrores(std::string_view errores, std::string_view que) {
+    fuzz::comprobar(errores.empty() || errores.back() == '\n', "error sin fin de línea", errores);
+    const std::string inicio = std::string("tarvolo-cli: ").append(que);
+    size_t n = 0;
+    for (size_t i = 0; i < errores.size(); i = errores.find('\n', i) + 1) {
+        fuzz::comprobar(empiezaPor(errores.substr(i), inicio), "error con otra forma", errores);
+        ++n;
+    }
+    return n;
+}
+
+// "semana": one "s a c" line for each date that forms.
+void comprobarSemanas(std::string_view salida, size_t lineas) {
+    std::istringstream en{std::string(salida)};
+    long long s = 0, a = 0, c = 0;
+    size_t leidas = 0;
+    while (en >> s >> a >> c) {
+        fuzz::comprobarSemana(s);
+        fuzz::comprobarCuatrisemana(s, c);
+        fuzz::comprobar(a >= 99 && a <= 10000, "año epidemiológico fuera de los años de una fecha");
+        ++leidas;
+    }
+    fuzz::comprobar(en.eof() && leidas == lineas && contar(salida, "\n") == lineas,
+                    "respuestas de semana mal formadas", salida);
+}
+
+// "describir": one four-line description, ended by LF, for each date.
+void comprobarDescripciones(std::string_view salida, size_t cuantas) {
+    size_t vistas = 0;
+    while (!salida.empty()) {
+        size_t fin = 0;
+        while ((fin = salida.find('\n', fin)) != std::string_view::npos && fin > 0 && salida[fin - 1] == '\r')
+            ++fin;
+        fuzz::comprobar(fin != std::string_view::npos, "descripción sin LF final", salida);
+        fuzz::comprobarDescripcion(salida.substr(0, fin));
+        salida.remove_prefix(fin + 1);
+        ++vistas;
+    }
+    fuzz::comprobar(vistas == cuantas, "tantas descripciones como fechas válidas");
+}
+
+const fuzz::Forma* forma(bool listado, std::string_view palabra) {
+    for (const auto& f : fuzz::kConstructores)
+        if (f.listado == listado && f.palabra == palabra) return &f;
+    return nullptr;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tamanio) {
+    const std::string_view entrada(reinterpret_cast<const char*>(datos), tamanio);
+    const auto cs = fuzz::campos(entrada, '\n');
+    const Fecha hoy = fuzz::hoy(cs[0]);
+    const std::vector<std::string> args(cs.begin() + 1, cs.end());
+
+    std::ostringstream salidaFlujo, erroresFlujo;
+    const int estado = ejecutarCompanion(args, hoy, salidaFlujo, erroresFlujo);
+    const std::string salida = salidaFlujo.str(), errores = erroresFlujo.str();
+
+    fuzz::comprobar(estado >= 0 && estado <= 2, "estado de salida fuera de 0..2", std::to_string(estado));
+    if (estado == 2) {
+        fuzz::comprobar(empiezaPor(errores, "Uso: ") && salida.empty(), "uso mal dado", errores);
+        return 0;
+    }
+    const std::string orden = args.empty() ? std::string() : args[0];
+    if (orden == "semana" || orden == "describir") {
+        const size_t fechas = args.size() == 1 ? 1 : args.size() - 1;
+        const size_t fallidas = comprobarErrores(errores, "fecha no válida: ");
+        fuzz::comprobar((estado == 1) == (fallidas > 0) && fallidas <= fechas,
+                        "estado que no cuenta los fallos", errores);
+        if (orden == "semana") {
+            comprobarSemanas(salida, fechas - fallidas);
+        } else {
+            comprobarDescripciones(salida, fechas - fallidas);
+        }
+    } else if (orden == "tabla" || orden == "listado") {
+        if (estado == 1) {
+            fuzz::comprobar(salida.empty() && comprobarErrores(errores, "año no válido: ") == 1,
+                            "año mal rechazado", errores);
+            return 0;
+        }
+        fuzz::comprobar(errores.empty(), "tabla con errores", errores);
+        // The kind is the word given, first or second; the year the other.
+        const fuzz::Forma* f = forma(orden == "listado", args[1]);
+        std::string anio = args.size() == 3 ? args[2] : "";
+        if (f == nullptr && args.size() == 3) {
+            f = forma(orden == "listado", args[2]);
+            anio = args[1];
+        }
+        fuzz::comprobar(f != nullptr, "tabla de una clase que no se pidió");
+        long long n = static_cast<int>(hoy.year());
+        if (anio.find_first_not_of(" \t") != std::string::npos) n = *leerDecimal(anio);
+        fuzz::comprobarTabla(salida, f->clase, f->lineasDeEncabezado, static_cast<int>(n));
+    } else {
+        fuzz::comprobar(orden == "--help" || orden == "-h", "orden desconocida aceptada", orden);
+        fuzz::comprobar(empiezaPor(salida, "Uso: ") && errores.empty(), "ayuda mal dada", salida);
+    }
+    return 0;
+}
