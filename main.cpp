@@ -3,22 +3,17 @@
 #include <QApplication>
 
 #include "calendar/reloj.h"
+#include "shell/aplicacion.h"
 #include "shell/bandeja_qt.h"
 #include "shell/frm_ini.h"
 #include "shell/mensajes.h"
-#include "shell/programa.h"
 #include "shell/servicios.h"
 #include "shell/ventanas.h"
 #include "windows/ventanas_programa.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(tarvolo::tituloPrograma());
-    QApplication::setApplicationVersion(tarvolo::textoVersion());
-    QApplication::setFont(tarvolo::fuenteDeInterfaz());
-    // Closing a window never ends the program while the icon is there; frmIni
-    // turns this back on when there is no notification area.
-    QApplication::setQuitOnLastWindowClosed(false);
+    tarvolo::prepararAplicacion(app);
 
     tarvolo::RelojSistema reloj;
     tarvolo::MensajesQt mensajes;

@@ -10,6 +10,7 @@ packages=(
   fonts-dejavu-core
   xvfb xauth trayer xdotool x11-utils xclip imagemagick faketime
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  qt6-translations-l10n  # Qt's own buttons and dialogs in Spanish
 )
 
 missing=()
