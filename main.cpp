@@ -8,6 +8,7 @@
 #include "shell/frm_ini.h"
 #include "shell/mensajes.h"
 #include "shell/servicios.h"
+#include "shell/temporizador_semana.h"
 #include "shell/ventanas.h"
 #include "windows/ventanas_programa.h"
 
@@ -22,5 +23,7 @@ int main(int argc, char* argv[]) {
     tarvolo::VentanasDelPrograma ventanas(servicios);
     tarvolo::BandejaQt bandeja;
     tarvolo::frmIni ini(servicios, bandeja);
+    // From then on the tooltip and the icon follow the week.
+    tarvolo::TemporizadorSemana semana(ini.bandeja(), reloj, tarvolo::temporizadorDelSistema());
     return QApplication::exec();
 }
