@@ -16,10 +16,12 @@ iniciar_xvfb /dev/null
 iniciar_trayer /dev/null
 
 timeout $((segundos + 60)) "$programa" >/dev/null 2>&1 &
-pid=$!; pids+=("$pid")
+pids+=("$!")
+# The program itself, not the timeout that watches over it.
+pid=$(timeout 10 bash -c "until pgrep -P $! -n; do sleep 0.1; done")
 # The splash is the only window the program maps by itself; it closes after
 # three seconds. Idle means after that.
-timeout 20 bash -c "until xdotool search --pid $pid --onlyvisible --name Tarvolo >/dev/null 2>&1; do sleep 0.2; done" || true
+timeout 20 bash -c "until xdotool search --pid $pid --onlyvisible --name Tarvolo >/dev/null 2>&1; do sleep 0.2; done"
 timeout 20 bash -c "while xdotool search --pid $pid --onlyvisible --name Tarvolo >/dev/null 2>&1; do sleep 0.2; done"
 sleep 2
 
