@@ -1,6 +1,7 @@
 // The alarm where no wall-clock timer exists: a Qt timer for the time left.
 // It does not see the clock set nor the zone changed until it goes off.
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 
