@@ -3,22 +3,18 @@
 #include <QApplication>
 
 #include "calendar/reloj.h"
+#include "shell/aplicacion.h"
 #include "shell/bandeja_qt.h"
 #include "shell/frm_ini.h"
 #include "shell/mensajes.h"
-#include "shell/programa.h"
 #include "shell/servicios.h"
+#include "shell/temporizador_semana.h"
 #include "shell/ventanas.h"
 #include "windows/ventanas_programa.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(tarvolo::tituloPrograma());
-    QApplication::setApplicationVersion(tarvolo::textoVersion());
-    QApplication::setFont(tarvolo::fuenteDeInterfaz());
-    // Closing a window never ends the program while the icon is there; frmIni
-    // turns this back on when there is no notification area.
-    QApplication::setQuitOnLastWindowClosed(false);
+    tarvolo::prepararAplicacion(app);
 
     tarvolo::RelojSistema reloj;
     tarvolo::MensajesQt mensajes;
@@ -27,5 +23,7 @@ int main(int argc, char* argv[]) {
     tarvolo::VentanasDelPrograma ventanas(servicios);
     tarvolo::BandejaQt bandeja;
     tarvolo::frmIni ini(servicios, bandeja);
+    // From then on the tooltip and the icon follow the week.
+    tarvolo::TemporizadorSemana semana(ini.bandeja(), reloj, tarvolo::temporizadorDelSistema());
     return QApplication::exec();
 }

@@ -13,6 +13,7 @@ packages=(
   # The Windows build of the companion and its tests, run under Wine.
   g++-mingw-w64-x86-64-posix wine wine64
   clang libclang-rt-14-dev  # libFuzzer and the sanitizers for the fuzz targets
+  qt6-translations-l10n  # Qt's own buttons and dialogs in Spanish
 )
 
 missing=()

@@ -5,6 +5,10 @@
 
 namespace tarvolo {
 
+QString textoTipSemana(int semana) {
+    return QStringLiteral("Semana Epidemiológica %1").arg(semana);
+}
+
 AdvSysTray::AdvSysTray(Bandeja& bandeja, const Reloj& reloj, QObject* padre)
     : QObject(padre), bandeja_(bandeja), reloj_(reloj) {
     registrado_ = false;
@@ -45,7 +49,7 @@ void AdvSysTray::Create(QWidget& propietario) {
     registro_.fijarUCallbackMessage(kMensajeCallback);
     registro_.fijarHIcon(identificadorDeIcono(propietario.windowIcon()));
     // Set once, not cut to the tooltip limit: it keeps the week of this day.
-    registro_.fijarSzTip(QStringLiteral("Semana Epidemiológica %1").arg(SemanaEpi(reloj_.hoy())));
+    registro_.fijarSzTip(textoTipSemana(SemanaEpi(reloj_.hoy())));
     registrado_ = bandeja_.agregar(registro_);
 }
 

@@ -14,6 +14,9 @@
 
 namespace tarvolo {
 
+// "Semana Epidemiológica " and the week: the icon's tooltip.
+QString textoTipSemana(int semana);
+
 // One icon in the notification area on behalf of an owner window: the record
 // adapted to the shell's version, the tooltip, the balloon, and the user's
 // mouse turned into six events. Nothing here traps errors: they go to the

@@ -100,10 +100,12 @@ void frmDia::crearControles(QWidget* area) {
         const char* texto;
         int izquierda;
     } titulos[] = {{"Label2", "Día", 645}, {"Label3", "Mes", 1845}, {"Label4", "Año", 3045}};
-    for (const auto& t : titulos) {
-        QLabel* l = etiqueta(area, t.nombre, QString::fromUtf8(t.texto));
-        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        colocar(l, t.izquierda, 3480, 615, 255);
+    QLabel* rotulos[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        const auto& t = titulos[i];
+        rotulos[i] = etiqueta(area, t.nombre, QString::fromUtf8(t.texto));
+        rotulos[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        colocar(rotulos[i], t.izquierda, 3480, 615, 255);
     }
 
     txtDia_ = caja(area, "txtDia");
@@ -112,6 +114,10 @@ void frmDia::crearControles(QWidget* area) {
     colocar(txtMes_, 1965, 3720, 375, 285);
     txtAnio_ = caja(area, "txtAnio");
     colocar(txtAnio_, 2925, 3720, 855, 285);
+    // The label above a box is what a screen reader says for it.
+    rotulos[0]->setBuddy(txtDia_);
+    rotulos[1]->setBuddy(txtMes_);
+    rotulos[2]->setBuddy(txtAnio_);
     // textChanged, not textEdited: assigning a box re-evaluates too.
     connect(txtDia_, &QLineEdit::textChanged, this, &frmDia::txtDia_Change);
     connect(txtMes_, &QLineEdit::textChanged, this, &frmDia::txtMes_Change);

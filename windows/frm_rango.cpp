@@ -12,6 +12,7 @@
 #include "disposicion.h"
 #include "shell/error_trap.h"
 #include "shell/nombres_ventanas.h"
+#include "tab_sale.h"
 #include "tables/tablas.h"
 
 namespace tarvolo {
@@ -59,12 +60,17 @@ void frmRango::crearControles(QWidget* area) {
     banner->setScaledContents(true);
     ubicar(banner, "imgBanner", 960, 0, 2655, 975);
 
-    ubicar(new QLabel(QStringLiteral("Año"), area), "Label1", 240, 1200, 735, 255);
+    // The label above a box is what a screen reader says for it.
+    auto* label1 = new QLabel(QStringLiteral("Año"), area);
+    ubicar(label1, "Label1", 240, 1200, 735, 255);
     txtAnio_ = new QLineEdit(area);
     ubicar(txtAnio_, "txtAnio", 240, 1440, 735, 315);
+    label1->setBuddy(txtAnio_);
 
-    ubicar(new QLabel(QStringLiteral("Reporte"), area), "Label2", 1125, 1200, 1335, 255);
+    auto* label2 = new QLabel(QStringLiteral("Reporte"), area);
+    ubicar(label2, "Label2", 1125, 1200, 1335, 255);
     cboSem_ = new QComboBox(area);
+    label2->setBuddy(cboSem_);
     cboSem_->setEditable(true);
     // What the user types stays as typed: no entries added, no completion
     // that would turn "semanas" into "Semanas".
@@ -91,6 +97,8 @@ void frmRango::crearControles(QWidget* area) {
     // them would break the columns, so the box scrolls sideways instead.
     txtSemanas_->setLineWrapMode(QPlainTextEdit::NoWrap);
     ubicar(txtSemanas_, "txtSemanas", 240, 1920, 4215, 3615);
+    // A tab in the table would shift its columns; Tab moves on, as in every box.
+    tabSaleDelTexto(txtSemanas_);
 
     txtOculto_ = new QPlainTextEdit(area);
     txtOculto_->setObjectName(QStringLiteral("txtOculto"));

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include "falsos/mensajes_grabados.h"
 #include "falsos/reloj_fijo.h"
 #include "impresion/qstring_gtest.h"
+#include "shell/aplicacion.h"
 #include "tables/tablas.h"
 #include "windows/impresion/impresora_qt.h"
 
@@ -85,6 +87,44 @@ TEST_F(VentanaRango, AlAbrirTieneElAnioActualSemanasYLasCajasDeDisenio) {
     EXPECT_EQ(control<QWidget>("area")->size(), QSize(4680 * dpi / 1440, 5760 * dpi / 1440));
     EXPECT_EQ(control<QPushButton>("cmdPrint")->toolTip(), "Imprimir");
     EXPECT_TRUE(mensajes.textos.isEmpty());
+}
+
+TEST_F(VentanaRango, TabYCtrlTabSalenDeLaTablaSinEscribirTabuladores) {
+    abrir();
+    mostrar(QStringLiteral("2005"), QStringLiteral("Semanas"));
+    const QString tabla = txtSemanas()->toPlainText();
+    struct {
+        Qt::Key tecla;
+        Qt::KeyboardModifiers modificadores;
+        QWidget* destino;
+    } const casos[] = {
+        {Qt::Key_Tab, Qt::NoModifier, txtAnio()},
+        {Qt::Key_Backtab, Qt::ShiftModifier, control<QPushButton>("cmdPrint")},
+        {Qt::Key_Tab, Qt::ControlModifier, txtAnio()},
+        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, control<QPushButton>("cmdPrint")},
+    };
+    for (const auto& c : casos) {
+        txtSemanas()->setFocus();
+        QTest::keyClick(txtSemanas(), c.tecla, c.modificadores);
+        EXPECT_EQ(ventana->focusWidget(), c.destino) << c.tecla << " " << c.modificadores;
+        EXPECT_EQ(txtSemanas()->toPlainText(), tabla);
+    }
+}
+
+TEST_F(VentanaRango, UnLectorDePantallaLeeVentanaAnioReporteEImprimir) {
+    exponerVentanasComoVentanas();
+    abrir();
+    const auto nombre = [](QWidget* w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+    };
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(ventana)->role(), QAccessible::Window);
+    EXPECT_EQ(nombre(ventana), "Semanas del año");
+    EXPECT_EQ(nombre(txtAnio()), "Año");
+    // A combo box speaks its text as its name; its label comes as a relation.
+    const auto etiquetas = QAccessible::queryAccessibleInterface(cboSem())->relations(QAccessible::Label);
+    ASSERT_EQ(etiquetas.size(), 1);
+    EXPECT_EQ(etiquetas[0].first->text(QAccessible::Name), "Reporte");
+    EXPECT_EQ(nombre(control<QPushButton>("cmdPrint")), "Imprimir");
 }
 
 TEST_F(VentanaRango, MenusEnOrdenConPorAnioDeshabilitado) {

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# How quiet the tray program is when nobody uses it: the voluntary context
+# switches of its process over a quiet stretch, on a virtual X server with a
+# real notification area (trayer), once the icon is in the tray and the
+# splash has closed.
+#   medir.sh PROGRAM [SECONDS]
+set -euo pipefail
+programa=$1; segundos=${2:-30}
+
+pids=()
+cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; wait 2>/dev/null || true; }
+trap cleanup EXIT
+
+source "$(dirname "$0")/../../scripts/escritorio_virtual.sh"
+iniciar_xvfb /dev/null
+iniciar_trayer /dev/null
+
+timeout $((segundos + 60)) "$programa" >/dev/null 2>&1 &
+pids+=("$!")
+# The program itself, not the timeout that watches over it.
+pid=$(timeout 10 bash -c "until pgrep -P $! -n; do sleep 0.1; done")
+# The splash is the only window the program maps by itself; it closes after
+# three seconds. Idle means after that.
+timeout 20 bash -c "until xdotool search --pid $pid --onlyvisible --name Tarvolo >/dev/null 2>&1; do sleep 0.2; done"
+timeout 20 bash -c "while xdotool search --pid $pid --onlyvisible --name Tarvolo >/dev/null 2>&1; do sleep 0.2; done"
+sleep 2
+
+cambios() { awk '/^voluntary_ctxt_switches/ {v=$2} /^nonvoluntary_ctxt_switches/ {n=$2} END {print v, n}' "/proc/$pid/status"; }
+read -r v0 n0 < <(cambios)
+sleep "$segundos"
+read -r v1 n1 < <(cambios)
+echo "en ${segundos} s de reposo: $((v1 - v0)) cambios de contexto voluntarios, $((n1 - n0)) involuntarios"

@@ -1,0 +1,24 @@
+#pragma once
+
+class QApplication;
+class QCoreApplication;
+
+namespace tarvolo {
+
+// Everything the program sets on the application before its first window:
+// name, version, font, icon, Qt's own texts in Spanish, windows that a screen
+// reader announces as windows.
+void prepararAplicacion(QApplication& app);
+
+// Qt's standard buttons and dialogs ("Aceptar", not "OK") in Spanish, from
+// the translations installed with Qt, whatever the user's locale: the whole
+// interface is Spanish. False when they are not installed; Qt then speaks
+// English and nothing else changes.
+bool cargarTraduccionesDeQt(QCoreApplication& app);
+
+// The program's windows are plain widgets, which Qt exposes to assistive
+// technology as fillers; this makes every top-level one of them a window.
+// Once per run, before the first window is looked at.
+void exponerVentanasComoVentanas();
+
+}  // namespace tarvolo
