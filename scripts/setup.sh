@@ -10,6 +10,9 @@ packages=(
   fonts-dejavu-core
   xvfb xauth trayer xdotool x11-utils xclip imagemagick faketime
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  librsvg2-bin  # renders the icon's sizes from its one drawing
+  dpkg-dev file  # CPack's Debian package and its dependencies read from the programs
+  lintian desktop-file-utils appstream man-db  # the package's checks
 )
 
 missing=()
