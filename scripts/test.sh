@@ -16,3 +16,4 @@ ctest --test-dir build-test --output-on-failure -j2
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   LSAN_OPTIONS=suppressions="$PWD/scripts/lsan.supp" \
   ctest --test-dir build-asan --output-on-failure -j2 -LE 'e2e|cups'
+./scripts/test_paquete.sh
