@@ -66,13 +66,14 @@ iconos_son() { [ "$(iconos)" -eq "$1" ]; }
 semana_actual() { [ -n "$(xdotool search --onlyvisible --name '^Semana Actual$' 2>/dev/null)" ]; }
 es_socket() { [ -S "$canal" ]; }
 
-# A resident program, under a time limit; `residente` is its own process id.
+# A resident program, under a time limit: `vigilante` is the timeout's process
+# id, `residente` the program's own.
 arrancar() {
   timeout "$ESCRITORIO_LIMITE" "$tarvolo" >"$out/$1.log" 2>&1 &
-  local limite=$!
-  pids+=("$limite")
-  esperar 10 pgrep -P "$limite" || fail "$1: no arrancó"
-  residente=$(pgrep -P "$limite")
+  vigilante=$!
+  pids+=("$vigilante")
+  esperar 10 pgrep -P "$vigilante" || fail "$1: no arrancó"
+  residente=$(pgrep -P "$vigilante")
 }
 vivo() { kill -0 "$1" 2>/dev/null; }
 muerto() { ! vivo "$1"; }
