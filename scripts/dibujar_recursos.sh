@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Draws the program's icon and the windows' decorative pictures into
+# Renders the program's icon and draws the windows' decorative pictures into
 # resources/. Run it again after changing a drawing and commit the PNGs.
 set -euo pipefail
 cd "$(dirname "$0")/../resources"
@@ -12,26 +12,11 @@ azul='#2f5fa8'
 azul_claro='#dbe7f7'
 rojo='#c0392b'
 
-# The icon: a calendar page, its binding in red, one week row picked out.
+# The icon is drawn once, in icono.svg; every size of it is rendered from
+# that drawing with librsvg, the compiled-in ones here and the installed ones
+# by the build (resources/CMakeLists.txt).
 icono() {  # size, output
-  local n=$1 s
-  s=$(awk -v n="$n" 'BEGIN{print n/32}')
-  "$im" -size "${n}x${n}" xc:none \
-    -fill white -stroke '#404040' -strokewidth "$(awk -v s="$s" 'BEGIN{print s<1?1:1.5}')" \
-    -draw "rectangle $(awk -v s="$s" 'BEGIN{printf "%d,%d %d,%d", 2*s,4*s,29*s,29*s}')" \
-    -stroke none -fill "$rojo" \
-    -draw "rectangle $(awk -v s="$s" 'BEGIN{printf "%d,%d %d,%d", 3*s,5*s,28*s,10*s}')" \
-    -fill "$azul" \
-    -draw "rectangle $(awk -v s="$s" 'BEGIN{printf "%d,%d %d,%d", 3*s,17*s,28*s,21*s}')" \
-    -fill '#909090' \
-    -draw "$(awk -v s="$s" 'BEGIN{
-        for (r = 0; r < 4; r++) { y = (12 + 5*r) * s; if (r == 1) continue;
-          for (c = 0; c < 7; c++) { x = (5 + 3.3*c) * s;
-            printf "rectangle %d,%d %d,%d ", x, y, x + (s<1?0:1), y + (s<1?0:1) } } }')" \
-    -fill '#606060' \
-    -draw "$(awk -v s="$s" 'BEGIN{printf "rectangle %d,%d %d,%d rectangle %d,%d %d,%d",
-        8*s,2*s,9*s+ (s<1?0:1),7*s, 22*s,2*s,23*s+(s<1?0:1),7*s}')" \
-    "$2"
+  rsvg-convert -w "$1" -h "$1" icono.svg -o "$2"
 }
 icono 32 icono32.png
 icono 16 icono16.png

@@ -14,6 +14,9 @@ packages=(
   g++-mingw-w64-x86-64-posix wine wine64
   clang libclang-rt-14-dev  # libFuzzer and the sanitizers for the fuzz targets
   qt6-translations-l10n  # Qt's own buttons and dialogs in Spanish
+  librsvg2-bin  # renders the icon's sizes from its one drawing
+  dpkg-dev file  # CPack's Debian package and its dependencies read from the programs
+  lintian desktop-file-utils appstream man-db  # the package's checks
 )
 
 missing=()

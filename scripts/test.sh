@@ -18,3 +18,4 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
   ctest --test-dir build-asan --output-on-failure -j2 -LE 'e2e|cups'
 ./scripts/test_windows.sh
 ./scripts/test_fuzz.sh
+./scripts/test_paquete.sh
