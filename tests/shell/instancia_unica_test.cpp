@@ -7,6 +7,8 @@
 #include "calendar/error_ejecucion.h"
 #include "calendar/reloj.h"
 #include "falsos/canal_falso.h"
+#include "falsos/mensajes_grabados.h"
+#include "falsos/reloj_fijo.h"
 #include "shell/mensajes.h"
 #include "shell/ventanas.h"
 
