@@ -10,6 +10,14 @@ packages=(
   fonts-dejavu-core
   xvfb xauth trayer xdotool x11-utils xclip imagemagick faketime
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  dbus  # the desktop tests' private session bus
+  at-spi2-core  # the accessibility bus the desktop test reads windows through
+  python3-pyatspi  # reads it
+  python3-xlib  # tells whether a menu holds the keyboard
+  python3-dbus  # drives the D-Bus tray item and plays the notification daemon
+  python3-gi  # their main loop
+  haskell-status-notifier-item-utils  # status-notifier-watcher, for the D-Bus tray test
+  haskell-gtk-sni-tray-utils  # gtk-sni-tray-standalone, its tray host
 )
 
 missing=()

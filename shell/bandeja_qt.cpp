@@ -26,8 +26,9 @@ QSystemTrayIcon::MessageIcon iconoDelGlobo(std::uint32_t dwInfoFlags) {
 }
 
 // How long a balloon waits for the tray to place the icon before it is shown
-// wherever Qt puts it.
-constexpr int kEsperaGloboMs = 2000;
+// wherever Qt puts it: long enough for a tray on a busy machine, where
+// embedding the icon has taken more than two seconds.
+constexpr int kEsperaGloboMs = 10000;
 
 // The window of a freshly shown icon, where the tray embeds it into itself
 // (the XEmbed tray of X11); nothing where the icon is drawn by the desktop.
