@@ -10,6 +10,11 @@
                               embedded title" (type: the last part of the
                               first _NET_WM_WINDOW_TYPE; override: 1 or 0;
                               embedded: 1 inside the notification area)
+  pantalla.py vigilar ARCHIVO runs until killed, adding to ARCHIVO a line
+                              like those of "ventanas" for each window of the
+                              program mapped on the screen, as it is mapped:
+                              windows that stay up only seconds are not
+                              missed however slowly the caller looks
   pantalla.py agarrado        succeeds while some client holds the keyboard
                               or the pointer (a pop-up menu does), fails
                               when both are free
@@ -114,9 +119,47 @@ def ventanas():
     return 0
 
 
+def describir(d, w, bajo_panel=lambda w: False):
+    from Xlib import Xatom
+
+    t = w.get_full_property(d.intern_atom("_NET_WM_WINDOW_TYPE"), Xatom.ATOM)
+    t = d.get_atom_name(t.value[0]).rsplit("_", 1)[-1] if t and len(t.value) else "-"
+    n = w.get_full_property(d.intern_atom("_NET_WM_NAME"), d.intern_atom("UTF8_STRING"))
+    titulo = n.value.decode("utf-8") if n else (w.get_wm_name() or "")
+    g = w.get_geometry()
+    pos = w.translate_coords(d.screen().root, 0, 0)
+    return (f"{w.id} {t} {int(w.get_attributes().override_redirect)} {-pos.x} {-pos.y} {g.width} {g.height} "
+            f"{int(bajo_panel(w))} {titulo}")
+
+
+def vigilar(archivo):
+    from Xlib import X, display, error
+
+    d = display.Display()
+    d.screen().root.change_attributes(event_mask=X.SubstructureNotifyMask)
+    d.sync()
+    with open(archivo, "a", encoding="utf-8") as f:
+        while True:
+            try:
+                evento = d.next_event()
+            except error.ConnectionClosedError:
+                return 0  # the X server is gone: nothing more to watch
+            if evento.type != X.MapNotify:
+                continue
+            try:
+                clase = evento.window.get_wm_class()
+                if clase and clase[0] == PROGRAMA:
+                    f.write(describir(d, evento.window) + "\n")
+                    f.flush()
+            except error.BadWindow:
+                pass  # gone already
+
+
 def main(args):
     if args == ["ventanas"]:
         return ventanas()
+    if len(args) == 2 and args[0] == "vigilar":
+        return vigilar(args[1])
     if len(args) == 2 and args[0] == "textos":
         return textos(args[1])
     if args == ["agarrado"]:
