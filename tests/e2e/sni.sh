@@ -3,7 +3,7 @@
 # item host (status-notifier-watcher and gtk-sni-tray-standalone) and whose
 # balloons are desktop notifications, all on a private session bus:
 #   sni.sh TARVOLO OUTDIR              the user's session, start to Salir
-#   sni.sh TARVOLO OUTDIR TARVOLO-CLI  ten seconds before a new week: the
+#   sni.sh TARVOLO OUTDIR TARVOLO-CLI  just before a new week: the
 #                                      tooltip and the icon follow it unasked
 # The item is read and driven over D-Bus as a host does; windows are found
 # by their titles on a virtual X server.
@@ -64,9 +64,9 @@ esperar $L anfitrion || fail "gtk-sni-tray-standalone no se registró como anfit
 esperar $L test -e "$out/notificaciones.txt" || fail "el servidor de notificaciones no arrancó"
 
 # It runs on a fixed day: Saturday 1 January 2005, week 52 of 2004; or, for
-# the new week, from ten seconds before the Sunday that begins week 2 of 2005.
+# the new week, from 25 seconds before the Sunday that begins week 2 of 2005.
 # The clock runs on from there; timers keep the real one.
-[ -z "$cli" ] && comienzo='2005-01-01 10:00:00' || comienzo='2005-01-08 23:59:50'
+[ -z "$cli" ] && comienzo='2005-01-01 10:00:00' || comienzo='2005-01-08 23:59:35'
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 FAKETIME_DONT_FAKE_MONOTONIC=1 timeout 100 \
   faketime -f "@$comienzo" "$tarvolo" >"$out/tarvolo.log" 2>&1 &
 tarvolo_pid=$!
@@ -77,8 +77,9 @@ if [ -n "$cli" ]; then
   despues="Semana Epidemiológica $("$cli" semana 09/01/2005 | cut -d' ' -f1)"
   [ "$antes" != "$despues" ] || fail "el 8 y el 9 de enero de 2005 no son semanas distintas"
   esperar $L sni item || fail "el programa no registró su icono"
-  # Until the program has set it, a host sees the program's name there.
-  esperar 8 eval '[ "$(sni tip)" = "$antes" ]' || fail "antes de medianoche el tooltip es «$(sni tip)», no «$antes»"
+  # While a balloon is fresh (ten seconds), Qt shows its texts as the
+  # tooltip; the week's comes back after it, before midnight.
+  esperar $L eval '[ "$(sni tip)" = "$antes" ]' || fail "antes de medianoche el tooltip es «$(sni tip)», no «$antes»"
   icono_antes=$(sni icono) || fail "no se pudo leer el icono"
   esperar 40 eval '[ "$(sni tip)" = "$despues" ]' || fail "a medianoche el tooltip siguió en «$(sni tip)», no «$despues»"
   esperar $L eval '[ "$(sni icono)" != "$icono_antes" ]' || fail "a medianoche el icono no cambió"
