@@ -9,9 +9,10 @@ bus of DBUS_SESSION_BUS_ADDRESS.
   sni.py tip                     the item's tooltip title
   sni.py icono                   the item's icon, one line a size:
                                  "WxH sha1-of-ARGB-bytes"
-  sni.py icono-es N RGBA         succeeds when the item's NxN picture is the
-                                 one in file RGBA (raw 8-bit RGBA bytes), but
-                                 for rounding
+  sni.py icono-es N RGBA         succeeds when the top quarter of the item's
+                                 NxN picture is that of file RGBA (raw 8-bit
+                                 RGBA bytes), but for rounding: the rest may
+                                 carry the week's number
   sni.py llamar METODO X Y       calls Activate, ContextMenu... on the item
   sni.py menu                    the labels of the menu the item publishes
   sni.py elegir ETIQUETA         clicks that entry of the published menu
@@ -71,7 +72,7 @@ def icono_es(lado, rgba):
         argb = bytes(datos)
         if len(argb) != len(rgba):
             return False
-        for i in range(0, len(rgba), 4):
+        for i in range(0, len(rgba) // 4, 4):
             a = argb[i]
             if abs(a - rgba[i + 3]) > 3:
                 print(f"píxel {i // 4}: ARGB {tuple(argb[i:i + 4])}, esperado RGBA {tuple(rgba[i:i + 4])}",
