@@ -22,3 +22,49 @@ iniciar_trayer() {
   pids+=($!)
   timeout 10 bash -c "until xwininfo -root -tree | grep -q '\"panel\"'; do sleep 0.1; done"
 }
+
+# A private D-Bus session bus, so that what the program publishes there (the
+# accessibility tree, a tray item, notifications) meets only what the caller
+# starts; exports DBUS_SESSION_BUS_ADDRESS. $1: where its messages go.
+iniciar_bus() {
+  local direccion pid a
+  exec {direccion}< <(timeout "$ESCRITORIO_LIMITE" dbus-daemon --session --nofork --print-address=1 2>"$1" & echo "pid $!")
+  read -r _ pid <&"$direccion"; pids+=("$pid")
+  read -r -t 10 a <&"$direccion" || return 1
+  export DBUS_SESSION_BUS_ADDRESS=$a
+}
+
+ahora_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+
+# Waits up to $1 seconds for the command that follows to succeed, trying
+# again every twentieth of a second: what a step waits for is a state it can
+# see, never a length of time.
+esperar() {
+  local limite=$(( $(ahora_ms) + $1 * 1000 )); shift
+  until "$@" >/dev/null 2>&1; do
+    [ "$(ahora_ms)" -lt "$limite" ] || return 1
+    sleep 0.05
+  done
+}
+
+# Waits up to $1 seconds for a mapped window titled exactly $2 and prints its
+# id.
+esperar_ventana() {
+  timeout "$1" xdotool search --sync --onlyvisible --name "^$2\$" 2>/dev/null | head -n1 | grep .
+}
+
+# The accessibility bus on the private session bus, up before the program
+# asks for it, and its registry, which screen readers and pyatspi read.
+iniciar_accesibilidad() {
+  timeout 10 gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \
+    --method org.a11y.Bus.GetAddress >/dev/null || return 1
+  timeout 10 /usr/bin/python3 -c 'import pyatspi; pyatspi.Registry.getDesktop(0).childCount' >/dev/null 2>&1
+}
+
+# The program keeps one copy per session through a socket in XDG_RUNTIME_DIR:
+# a folder of the caller's own, so that a Tarvolo already running for this
+# user (or another test's) does not take the start over. $1: that folder.
+sesion_privada() {
+  mkdir -p -m 700 "$1"
+  export XDG_RUNTIME_DIR="$1"
+}

@@ -17,6 +17,14 @@ packages=(
   librsvg2-bin  # renders the icon's sizes from its one drawing
   dpkg-dev file  # CPack's Debian package and its dependencies read from the programs
   lintian desktop-file-utils appstream man-db  # the package's checks
+  dbus  # the desktop tests' private session bus
+  at-spi2-core  # the accessibility bus the desktop test reads windows through
+  python3-pyatspi  # reads it
+  python3-xlib  # tells whether a menu holds the keyboard
+  python3-dbus  # drives the D-Bus tray item and plays the notification daemon
+  python3-gi  # their main loop
+  haskell-status-notifier-item-utils  # status-notifier-watcher, for the D-Bus tray test
+  haskell-gtk-sni-tray-utils  # gtk-sni-tray-standalone, its tray host
 )
 
 missing=()

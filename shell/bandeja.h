@@ -6,6 +6,8 @@
 
 #include "registro_notificacion.h"
 
+class QMenu;
+
 namespace tarvolo {
 
 // The notification area as the tray object sees it: a version query, add,
@@ -23,6 +25,9 @@ public:
     virtual bool agregar(const RegistroNotificacion& registro) = 0;
     virtual bool modificar(const RegistroNotificacion& registro) = 0;
     virtual bool eliminar(const RegistroNotificacion& registro) = 0;
+    // The icon's menu, for the trays that show it themselves (those that
+    // talk D-Bus show only a menu the item publishes). Null: none.
+    virtual void exportarMenu(QMenu*) {}
 
 signals:
     void mensajeRaton(quint32 mensaje);

@@ -27,7 +27,7 @@ QSystemTrayIcon::MessageIcon iconoDelGlobo(std::uint32_t dwInfoFlags) {
 
 // How long a balloon waits for the tray to place the icon before it is shown
 // wherever Qt puts it.
-constexpr int kEsperaGloboMs = 2000;
+constexpr int kEsperaGloboMs = 10000;
 
 // The window of a freshly shown icon, where the tray embeds it into itself
 // (the XEmbed tray of X11); nothing where the icon is drawn by the desktop.
@@ -98,16 +98,28 @@ bool BandejaQt::agregar(const RegistroNotificacion& registro) {
             if (const auto mensaje = mensajeDeActivacion(motivo)) emit mensajeRaton(*mensaje);
         },
         Qt::QueuedConnection);
+    // The picture and the tip first: a tray is handed the icon complete, and
+    // Qt refuses to show one without a picture.
+    const PeticionIcono peticion = leerPeticion(registro);
+    aplicarIconoYTip(peticion);
+    if (menu_) icono_->setContextMenu(menu_);
     icono_->show();
     ventanaIcono_ = ventanaDeIconoEmbebido();
     if (ventanaIcono_) ventanaIcono_->installEventFilter(this);
-    aplicar(registro);
+    aplicarGlobo(peticion);
     return true;
+}
+
+void BandejaQt::exportarMenu(QMenu* menu) {
+    menu_ = menu;
+    if (icono_) icono_->setContextMenu(menu);
 }
 
 bool BandejaQt::modificar(const RegistroNotificacion& registro) {
     if (!icono_) return false;
-    aplicar(registro);
+    const PeticionIcono peticion = leerPeticion(registro);
+    aplicarIconoYTip(peticion);
+    aplicarGlobo(peticion);
     return true;
 }
 
@@ -120,8 +132,7 @@ bool BandejaQt::eliminar(const RegistroNotificacion&) {
     return true;
 }
 
-void BandejaQt::aplicar(const RegistroNotificacion& registro) {
-    const PeticionIcono p = leerPeticion(registro);
+void BandejaQt::aplicarIconoYTip(const PeticionIcono& p) {
     if (p.conIcono || icono_->icon().isNull()) {
         // The tray refuses an icon-less entry; the style's stands in when the
         // owner has none.
@@ -129,6 +140,9 @@ void BandejaQt::aplicar(const RegistroNotificacion& registro) {
                                          : p.icono);
     }
     if (p.conTip) icono_->setToolTip(p.tip);
+}
+
+void BandejaQt::aplicarGlobo(const PeticionIcono& p) {
     // Like the platform, every update that carries balloon text shows it
     // again. Qt cannot take a shown balloon back, so an empty text only stops
     // further ones, and the one still waiting for the tray.

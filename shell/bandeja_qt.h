@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QMenu>
 #include <QPointer>
 #include <QString>
 #include <QSystemTrayIcon>
@@ -41,6 +42,7 @@ public:
     bool agregar(const RegistroNotificacion& registro) override;
     bool modificar(const RegistroNotificacion& registro) override;
     bool eliminar(const RegistroNotificacion& registro) override;
+    void exportarMenu(QMenu* menu) override;
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
@@ -51,7 +53,8 @@ private:
         QSystemTrayIcon::MessageIcon icono;
     };
 
-    void aplicar(const RegistroNotificacion& registro);
+    void aplicarIconoYTip(const PeticionIcono& peticion);
+    void aplicarGlobo(const PeticionIcono& peticion);
     void mostrarGlobo(const Globo& globo);
     void mostrarPendiente();
 
@@ -60,6 +63,7 @@ private:
     // balloon waiting for the tray to place it.
     QPointer<QWindow> ventanaIcono_;
     std::optional<Globo> pendiente_;
+    QPointer<QMenu> menu_;
     QTimer esperaGlobo_;
 };
 

@@ -64,6 +64,7 @@ void frmIni::crearMenu() {
 
 void frmIni::Form_Load() {
     atrapar(servicios_.mensajes, [this] {
+        bandeja_.exportarMenu(mnuMenu);
         ast = std::make_unique<AdvSysTray>(bandeja_, servicios_.reloj);
         connect(ast.get(), &AdvSysTray::LButtonUp, this, &frmIni::ast_LButtonUp);
         connect(ast.get(), &AdvSysTray::RButtonUp, this, &frmIni::ast_RButtonUp);
@@ -94,6 +95,8 @@ void frmIni::ast_LButtonUp() {
 }
 
 void frmIni::ast_RButtonUp() {
+    // A tray that shows the published menu itself has it open already.
+    if (mnuMenu->isVisible()) return;
     atrapar(servicios_.mensajes, [this] { menuEmergente_(*mnuMenu, QCursor::pos()); });
 }
 

@@ -13,6 +13,7 @@ cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; wait 
 trap cleanup EXIT
 
 source "$(dirname "$0")/../../scripts/escritorio_virtual.sh"
+sesion_privada "$(mktemp -d)"
 iniciar_xvfb /dev/null
 iniciar_trayer /dev/null
 

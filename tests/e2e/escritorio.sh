@@ -32,30 +32,28 @@ fail() {
   echo "FALLO: $*" >&2
   import -window root "$out/fallo.png" 2>/dev/null && echo "pantalla: $out/fallo.png" >&2
   xwininfo -root -tree >"$out/ventanas.txt" 2>/dev/null || true
+  # What a screen reader would read in the window of the step that failed.
+  [ -z "${rango:-}" ] || pantalla textos "$rango" >"$out/controles.txt" 2>&1 || true
   exit 1
 }
 
-ahora_ms() { echo $(( $(date +%s%N) / 1000000 )); }
-
-# Waits up to $1 seconds for the command that follows to succeed.
-esperar() {
-  local limite=$(( $(ahora_ms) + $1 * 1000 )); shift
-  until "$@" >/dev/null 2>&1; do
-    [ "$(ahora_ms)" -lt "$limite" ] || return 1
-    sleep 0.05
-  done
-}
-
 source "$fuentes/scripts/escritorio_virtual.sh"
+sesion_privada "$out/sesion"
 # Nothing this test starts outlives its own time limit in CTest.
-ESCRITORIO_LIMITE=170
-export CUPS_LIMITE=170
+ESCRITORIO_LIMITE=280
+export CUPS_LIMITE=280
+# Every wait is for something the screen shows; this long, it fails only
+# when that never comes, however busy the machine is.
+L=20
+pantalla() { /usr/bin/python3 "$fuentes/tests/e2e/pantalla.py" "$@"; }
 
 # --- What the screen shows, read through the X server ---
 
 # The mapped windows of the program (top-level or embedded), one id a line.
-del_programa() { xdotool search --onlyvisible --classname '^tarvolo$' 2>/dev/null || true; }
-tipo() { xprop -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null; }
+# One look at all of them: "id type override x y w h embedded title" a line.
+# Within a caller that took one look into $instantanea, that look.
+ventanas() { if [ -n "${instantanea:-}" ]; then printf '%s\n' "$instantanea"; else pantalla ventanas; fi; }
+del_programa() { ventanas | cut -d' ' -f1; }
 # x y w h of a window, in screen coordinates.
 geometria() {
   xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
@@ -67,34 +65,16 @@ visible() { [ -n "$(titulada "$1")" ]; }
 oculta() { ! visible "$1"; }
 
 # The icon: the program's 22×22 window inside trayer's panel.
-icono() {
-  local w
-  for w in $(xwininfo -root -tree | awk '/\("tarvolo" "Tarvolo"\)/ && / 22x22\+/ {print $1}'); do
-    bajo_panel "$w" && echo "$w" && return 0
-  done
-  return 1
-}
-bajo_panel() {
-  local w=$1 padre
-  while padre=$(xwininfo -children -id "$w" 2>/dev/null | awk '/Parent window id:/ {print $4}') &&
-        [ -n "$padre" ] && [ "$padre" != 0x0 ]; do
-    xwininfo -id "$padre" 2>/dev/null | grep -q '"panel"' && return 0
-    w=$padre
-  done
-  return 1
-}
+icono() { ventanas | awk '$8 == 1 && $6 == 22 && $7 == 22 {print $1; f = 1; exit} END {exit !f}'; }
 panel() { xwininfo -root -tree | grep -q '("panel" "trayer")'; }
 
 # The program's windows of one kind ($1: UTILITY, DIALOG, TOOLTIP...), only
 # those titled $2 when given: the splash is a tool window titled "Tarvolo",
 # a message box a dialog with that title, a balloon a tool tip.
 de_clase() {
-  local w
-  for w in $(del_programa); do
-    tipo "$w" | grep -q "_NET_WM_WINDOW_TYPE_$1" || continue
-    [ -z "${2:-}" ] || [ "$(xdotool getwindowname "$w")" = "$2" ] || continue
-    echo "$w"
-  done
+  ventanas | awk -v t="$1" -v n="${2:-}" '$2 == t {
+    titulo = $9; for (i = 10; i <= NF; i++) titulo = titulo " " $i
+    if (n == "" || titulo == n) print $1 }'
 }
 presentacion() { [ -n "$(de_clase UTILITY Tarvolo)" ]; }
 mensaje() { de_clase DIALOG Tarvolo | head -n1; }
@@ -103,25 +83,19 @@ hay_mensaje() { [ -n "$(mensaje)" ]; }
 # A balloon not among those in $1, pointing at the icon: the icon's centre
 # lies within its width, and its top or bottom edge within 40 pixels of it.
 globo_nuevo() {
-  local w x y an al
-  for w in $(de_clase TOOLTIP); do
-    case " $1 " in *" $w "*) continue ;; esac
-    read -r x y an al < <(geometria "$w")
-    [ "$al" -ge 40 ] || continue  # a plain tool tip, not a balloon
-    [ "$ix" -ge "$x" ] && [ "$ix" -le $((x + an)) ] || continue
-    [ $(( (y - iy) ** 2 )) -le 1600 ] || [ $(( (y + al - iy) ** 2 )) -le 1600 ] || continue
-    echo "$w"
-    return 0
-  done
-  return 1
+  ventanas | awk -v viejos=" $1 " -v ix="$ix" -v iy="$iy" '
+    $2 == "TOOLTIP" && index(viejos, " " $1 " ") == 0 && $7 >= 40 &&
+    ix >= $4 && ix <= $4 + $6 && (($5 - iy) ^ 2 <= 1600 || ($5 + $7 - iy) ^ 2 <= 1600) {print $1; f = 1; exit}
+    END {exit !f}'
 }
 globos() { de_clase TOOLTIP | tr '\n' ' '; }
 
 # --- The program ---
 
-# It runs on a fixed day: Saturday 1 January 2005, week 52 of 2004.
+# It runs on a fixed day: Saturday 1 January 2005, week 52 of 2004, and shows
+# its controls on the accessibility bus, as it does to a screen reader.
 arrancar() {
-  FAKETIME_DONT_FAKE_MONOTONIC=1 timeout 120 faketime -f '@2005-01-01 10:00:00' "$tarvolo" \
+  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 FAKETIME_DONT_FAKE_MONOTONIC=1 timeout "$ESCRITORIO_LIMITE" faketime -f '@2005-01-01 10:00:00' "$tarvolo" \
     >"$out/$1.log" 2>&1 &
   tarvolo_pid=$!
   pids+=("$tarvolo_pid")
@@ -130,43 +104,53 @@ vivo() { kill -0 "$tarvolo_pid" 2>/dev/null; }
 terminado() { ! vivo; }
 
 # The pop-up menu at the icon (abrir_menu), and a choice in it by keyboard
-# (elegir): $1 Down presses from the top.
+# (elegir): $1 Down presses from the top. Keys go to the menu only once it
+# holds the keyboard.
 menu_abierto() {
-  local w
-  for w in $(del_programa); do
-    case " $1 " in *" $w "*) continue ;; esac
-    xwininfo -id "$w" | grep -q 'Override Redirect State: yes' && ! tipo "$w" | grep -q TOOLTIP && echo "$w" && return 0
-  done
-  return 1
+  ventanas | awk -v viejos=" $1 " '$3 == 1 && $2 != "TOOLTIP" && index(viejos, " " $1 " ") == 0 {print $1; f = 1; exit}
+    END {exit !f}'
 }
 abrir_menu() {
   local antes
   antes=$(del_programa | tr '\n' ' ')
   xdotool mousemove "$ix" "$iy" click 3
-  esperar 5 menu_abierto "$antes" || fail "el clic derecho no abrió el menú"
+  esperar $L menu_abierto "$antes" || fail "el clic derecho no abrió el menú"
   menu_id=$(menu_abierto "$antes")
+  esperar $L pantalla agarrado || fail "el menú no tomó el teclado"
 }
 elegir() {
   abrir_menu
   xdotool key --repeat "$1" --delay 60 Down
   xdotool key Return
-  esperar 5 menu_cerrado || fail "el menú no se cerró"
+  esperar $L menu_cerrado || fail "el menú no se cerró"
 }
-# Closed, and then a moment at a user's pace: the menu lets go of the pointer
-# only after it is gone from the screen, and a click before that is lost.
-menu_cerrado() { ! xwininfo -id "$menu_id" 2>/dev/null | grep -q IsViewable && sleep 0.3; }
+# Gone from the screen, and the pointer and the keyboard given back: a click
+# or a key before that is lost.
+menu_cerrado() { ! xwininfo -id "$menu_id" 2>/dev/null | grep -q IsViewable && ! pantalla agarrado; }
+
+# The controls of the window titled $1, as a screen reader reads them (one a
+# line: role, name, text, * on the one with the focus).
+controles() { pantalla textos "$1"; }
+# The text of the control with the focus in the window titled $1.
+texto_enfocado() { controles "$1" | awk -F'\t' '$4 == "*" {print $3; f=1} END {exit !f}'; }
+# The focus in a one-line text box of the window titled $1.
+en_caja_de_linea() { controles "$1" | awk -F'\t' '$4 == "*" && $1 == "text" && $3 !~ /\\n/ {f = 1} END {exit !f}'; }
+# The description of day $1 as the companion writes it, lines joined by \n
+# as controles shows them.
+descripcion() { "$cli" describir "$1" | tr -d '\r' | awk 'NR > 1 {printf "\\n"} {printf "%s", $0}'; }
+muestra_descripcion() { controles "$1" | awk -F'\t' '$1 == "label" {print $2}' | grep -qxF "$(descripcion "$2")"; }
 
 # Presses a key in the window titled $1.
 tecla_en() {
   local w
-  w=$(titulada "$1")
+  w=$(esperar_ventana $L "$1") || fail "no hay ventana «$1» para la tecla $2"
   xdotool windowraise "$w" windowfocus --sync "$w" key "$2"
 }
 # Clicks at a point of the window titled $1 given in twips of its inner area,
 # which lies under its menu bar: $2 left, $3 top, the $4-twip-high area.
 clic_en() {
   local w x y an al
-  w=$(titulada "$1")
+  w=$(esperar_ventana $L "$1") || fail "no hay ventana «$1» para el clic"
   xdotool windowraise "$w" windowfocus --sync "$w"
   read -r x y an al < <(geometria "$w")
   xdotool mousemove $((x + $2 / 15)) $((y + al - $4 / 15 + $3 / 15)) click 1
@@ -186,31 +170,58 @@ else
 fi
 
 iniciar_xvfb "$out/xvfb.log" || fail "Xvfb no arrancó"
+iniciar_bus "$out/bus.log" || fail "el bus de sesión no arrancó"
+iniciar_accesibilidad || fail "el bus de accesibilidad no arrancó"
 iniciar_trayer "$out/trayer.log" || fail "trayer no arrancó"
 trayer_pid=${pids[-1]}
 
 # --- 1. Start-up: the icon in the panel, the splash for three seconds ---
+timeout "$ESCRITORIO_LIMITE" /usr/bin/python3 "$fuentes/tests/e2e/pantalla.py" vigilar "$out/mapeadas.txt" &
+pids+=($!)
+esperar $L test -e "$out/mapeadas.txt" || fail "no se pudo vigilar la pantalla"
 inicio=$(ahora_ms)
 arrancar bandeja
-esperar 5 icono || fail "el icono no llegó al área de notificación en 5 s"
-esperar 5 presentacion || fail "no se mostró la presentación"
-[ $(( $(ahora_ms) - inicio )) -le 5000 ] || fail "icono y presentación tardaron más de 5 s"
-read -r ix iy _ < <(geometria "$(icono)")
-ix=$((ix + 11)); iy=$((iy + 11))
+# How long each takes depends on how busy the machine is; it is told, and
+# measured in bench/arranque, not judged here.
+# The splash and the balloon stay up only seconds: they are read from the
+# record of every window the program mapped, kept since before it started.
+visto_icono= visto_presentacion= visto_globo=
+arranque_visto() {
+  local instantanea w
+  if [ -z "$visto_icono" ] && w=$(icono); then
+    visto_icono=$w
+    read -r ix iy _ < <(geometria "$w")
+    ix=$((ix + 11)); iy=$((iy + 11))
+  fi
+  instantanea=$(cat "$out/mapeadas.txt")
+  [ -n "$visto_presentacion" ] || ! presentacion || visto_presentacion=$(ahora_ms)
+  # --- 2. The greeting balloon beside the icon ---
+  if [ -n "$visto_icono" ] && [ -z "$visto_globo" ] && globo_nuevo "" >/dev/null; then
+    visto_globo=1
+    # Still on the screen, or gone already on a slow machine.
+    foto 1-arranque-globo
+  fi
+  [ -n "$visto_icono" ] && [ -n "$visto_presentacion" ] && [ -n "$visto_globo" ]
+}
+limite=$(( $(ahora_ms) + L * 1000 ))
+until arranque_visto; do
+  [ "$(ahora_ms)" -lt "$limite" ] || break
+done
+[ -n "$visto_icono" ] || fail "el icono no llegó al área de notificación"
+[ -n "$visto_presentacion" ] || fail "no se mostró la presentación"
+[ -n "$visto_globo" ] || fail "el globo del arranque no apareció junto al icono"
+echo "escritorio: presentación vista $(( visto_presentacion - inicio )) ms después de arrancar"
 
-# --- 2. The greeting balloon beside the icon ---
-esperar 5 globo_nuevo "" || fail "el globo del arranque no apareció junto al icono"
-foto 1-arranque-globo
-
-esperar 6 eval '! presentacion' || fail "la presentación no se cerró sola"
+esperar $L eval '! presentacion' || fail "la presentación no se cerró sola"
 cerrada=$(( $(ahora_ms) - inicio ))
-[ "$cerrada" -ge 3000 ] && [ "$cerrada" -le 5000 ] ||
-  fail "la presentación se cerró a los $cerrada ms del arranque, no entre 3 y 5 s"
+# Never before its three seconds, however fast the machine.
+[ "$cerrada" -ge 3000 ] || fail "la presentación se cerró a los $cerrada ms del arranque, antes de 3 s"
+echo "escritorio: la presentación se cerró $cerrada ms después de arrancar"
 
 # --- 3. Clicks on the icon and the menu's windows ---
 antes=$(globos)
 xdotool mousemove "$ix" "$iy" click 1
-esperar 5 globo_nuevo "$antes" || fail "el clic izquierdo no mostró el globo junto al icono"
+esperar $L globo_nuevo "$antes" || fail "el clic izquierdo no mostró el globo junto al icono"
 foto 2-clic-izquierdo-globo
 
 abrir_menu
@@ -222,43 +233,68 @@ read -r mx my man mal < <(geometria "$menu_id")
   fail "el menú ($man×$mal en $mx,$my) no salió en el puntero ($ix,$iy)"
 foto 3-menu
 xdotool key Escape
-esperar 5 menu_cerrado || fail "Esc no cerró el menú"
+esperar $L menu_cerrado || fail "Esc no cerró el menú"
 
 elegir 1
-esperar 5 visible 'Semana Actual' || fail "Ver Semana Epidemiológica Actual no abrió «Semana Actual»"
+esperar $L visible 'Semana Actual' || fail "Ver Semana Epidemiológica Actual no abrió «Semana Actual»"
+esperar $L muestra_descripcion 'Semana Actual' 2005-01-01 || {
+  controles 'Semana Actual' >"$out/controles.txt" 2>&1 || true
+  fail "«Semana Actual» no describe el 1 de enero de 2005 (ver $out/controles.txt)"
+}
 foto 4-semana-actual "$(titulada 'Semana Actual')"
 # "Cancelar" only closes the menu.
 elegir 4
 visible 'Semana Actual' || fail "Cancelar cerró «Semana Actual»"
 
 elegir 2
-esperar 5 visible 'Buscar Semana Por Día' || fail "Buscar Semana Epidemiológica por Día no abrió su ventana"
-esperar 5 oculta 'Semana Actual' || fail "«Semana Actual» siguió abierta"
+esperar $L visible 'Buscar Semana Por Día' || fail "Buscar Semana Epidemiológica por Día no abrió su ventana"
+esperar $L oculta 'Semana Actual' || fail "«Semana Actual» siguió abierta"
+esperar $L muestra_descripcion 'Buscar Semana Por Día' 2005-01-01 || {
+  controles 'Buscar Semana Por Día' >"$out/controles.txt" 2>&1 || true
+  fail "«Buscar Semana Por Día» no describe el día de hoy (ver $out/controles.txt)"
+}
 foto 5-buscar-por-dia "$(titulada 'Buscar Semana Por Día')"
 
 elegir 3
-esperar 5 visible 'Semanas del año' || fail "Ver Semanas Epidemiológicas del Año no abrió su ventana"
-esperar 5 oculta 'Buscar Semana Por Día' || fail "«Buscar Semana Por Día» siguió abierta"
+esperar $L visible 'Semanas del año' || fail "Ver Semanas Epidemiológicas del Año no abrió su ventana"
+esperar $L oculta 'Buscar Semana Por Día' || fail "«Buscar Semana Por Día» siguió abierta"
 foto 6-semanas-del-anio "$(titulada 'Semanas del año')"
 
 elegir 5
-esperar 5 visible 'Acerca de Tarvolo' || fail "Acerca de... no abrió «Acerca de Tarvolo»"
+esperar $L visible 'Acerca de Tarvolo' || fail "Acerca de... no abrió «Acerca de Tarvolo»"
 visible 'Semanas del año' || fail "Acerca de... cerró «Semanas del año»"
 foto 7-acerca-de "$(titulada 'Acerca de Tarvolo')"
 tecla_en 'Acerca de Tarvolo' Return
-esperar 5 oculta 'Acerca de Tarvolo' || fail "Aceptar no cerró «Acerca de Tarvolo»"
+esperar $L oculta 'Acerca de Tarvolo' || fail "Aceptar no cerró «Acerca de Tarvolo»"
 
 # --- 4. A year's table: type the year, Alt+M, then copy the table out ---
 anio=2009
 rango='Semanas del año'
 clic_en "$rango" 600 1600 5760   # txtAnio
+esperar $L en_caja_de_linea "$rango" || fail "el clic no llevó el foco al año"
 xdotool key ctrl+a type "$anio"
+esperar $L eval '[ "$(texto_enfocado "$rango")" = "$anio" ]' || fail "el año no quedó escrito"
 xdotool key alt+m
-sleep 0.3
+# The table box shows the year's table, line for line as the companion
+# prints it.
+tabla_en_pantalla() {
+  controles "$rango" | awk -F'\t' -v a="$anio" '$1 == "text" && index($3, "/" a) {print $3; exit}' |
+    sed 's/\\t/\t/g; s/\\n/\n/g'
+}
+esperada=$("$cli" tabla "$anio" semanas | tr -d '\r')
+esperar $L eval '[ "$(tabla_en_pantalla)" = "$esperada" ]' || {
+  diff <(tabla_en_pantalla) <(echo "$esperada") >"$out/tabla.diff" || true
+  fail "la caja no mostró la tabla de $anio (ver $out/tabla.diff)"
+}
 foto 8-tabla-$anio "$(titulada "$rango")"
 clic_en "$rango" 2000 3000 5760  # txtSemanas
-xdotool key alt+e t ctrl+c
-esperar 5 bash -c "xclip -o -selection clipboard | grep -q '$anio'" || fail "la tabla no se pudo copiar"
+esperar $L eval 'texto_enfocado "$rango" | grep -qF "/$anio"' || fail "el clic no llevó el foco a la tabla"
+xdotool key alt+e
+esperar $L pantalla agarrado || fail "Alt+E no abrió el menú Editar"
+xdotool key t
+esperar $L eval '! pantalla agarrado' || fail "el menú Editar no se cerró"
+xdotool key ctrl+c
+esperar $L bash -c "xclip -o -selection clipboard | grep -q '$anio'" || fail "la tabla no se pudo copiar"
 diff <(xclip -o -selection clipboard | tr -d '\r') <("$cli" tabla "$anio" semanas | tr -d '\r') >"$out/tabla.diff" ||
   fail "la tabla de $anio en pantalla no es la esperada (ver $out/tabla.diff)"
 
@@ -267,13 +303,13 @@ if [ -n "$impresora" ]; then
   touch "$out/antes-de-imprimir"
   clic_en "$rango" 4200 1500 5760  # cmdPrint
   nuevo_pdf() { find "$pdf_out" -name '*.pdf' -newer "$out/antes-de-imprimir" 2>/dev/null | head -n1 | grep .; }
-  esperar 30 nuevo_pdf || fail "no llegó ningún PDF a $pdf_out"
-  esperar 10 hay_mensaje || fail "no se confirmó la impresión"
+  esperar $((3 * L)) nuevo_pdf || fail "no llegó ningún PDF a $pdf_out"
+  esperar $L hay_mensaje || fail "no se confirmó la impresión"
   foto 9-impresion-confirmada "$(mensaje)"
   pdf=$(nuevo_pdf)
-  sleep 0.5  # cups-pdf may still be writing it
+  # cups-pdf may still be writing it: a whole file says how many pages it has.
+  esperar $L eval 'pdfinfo "$pdf" | grep -qE "^Pages: +1\$"' || fail "lo impreso no es una página"
   cp "$pdf" "$out/impreso.pdf"
-  pdfinfo "$out/impreso.pdf" | grep -qE '^Pages: +1$' || fail "lo impreso no es una página"
   # cups-pdf redraws the text in fonts of its own that pdftotext cannot read
   # back, so the words are checked in the document the program handed to the
   # queue, which the print server keeps.
@@ -284,29 +320,29 @@ if [ -n "$impresora" ]; then
   diff <(palabras "$out/esperado.txt") <(palabras "$out/impreso.txt") >"$out/impreso.diff" ||
     fail "lo impreso no es el listado de $anio (ver $out/impreso.diff)"
   xdotool windowfocus --sync "$(mensaje)" key Return
-  esperar 5 eval '! hay_mensaje' || fail "la confirmación no se cerró"
+  esperar $L eval '! hay_mensaje' || fail "la confirmación no se cerró"
 fi
 
 # --- 6. Salir: the program ends at once and takes its icon along ---
 abrir_menu
 xdotool key Up Return
 salida_ms=$(ahora_ms)
-esperar 2 terminado || fail "Salir no terminó el programa en 2 s"
+esperar $L terminado || fail "Salir no terminó el programa"
 echo "escritorio: el programa terminó $(( $(ahora_ms) - salida_ms )) ms después de elegir Salir"
 wait "$tarvolo_pid" || fail "Salir terminó con estado $?"
 ! icono || fail "el icono siguió en el área de notificación"
 
 # --- 7. No notification area: the current-week window stands in for it ---
 kill "$trayer_pid"
-esperar 5 eval '! panel' || fail "trayer no se cerró"
+esperar $L eval '! panel' || fail "trayer no se cerró"
 arrancar sin-bandeja
-esperar 10 visible 'Semana Actual' || fail "sin bandeja no se mostró «Semana Actual»"
-esperar 5 hay_mensaje || fail "sin bandeja no hubo mensaje"
+esperar $L visible 'Semana Actual' || fail "sin bandeja no se mostró «Semana Actual»"
+esperar $L hay_mensaje || fail "sin bandeja no hubo mensaje"
 foto 10-sin-bandeja
 xdotool windowfocus --sync "$(mensaje)" key Return
-esperar 5 eval '! hay_mensaje' || fail "sin bandeja el mensaje no se cerró"
+esperar $L eval '! hay_mensaje' || fail "sin bandeja el mensaje no se cerró"
 tecla_en 'Semana Actual' Return
-esperar 5 terminado || fail "sin bandeja el programa no terminó al cerrar su ventana"
+esperar $L terminado || fail "sin bandeja el programa no terminó al cerrar su ventana"
 wait "$tarvolo_pid" || fail "sin bandeja terminó con estado $?"
 
 echo "escritorio: todo bien; capturas:"

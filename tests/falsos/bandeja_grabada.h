@@ -27,6 +27,11 @@ public:
     bool agregar(const RegistroNotificacion& registro) override;
     bool modificar(const RegistroNotificacion& registro) override;
     bool eliminar(const RegistroNotificacion& registro) override;
+    // Notes the menu with the number of calls made before it came.
+    void exportarMenu(QMenu* menu) override {
+        menuExportado = menu;
+        llamadasAntesDelMenu = llamadas.size();
+    }
 
     // The user's mouse over the icon.
     void inyectar(quint32 mensaje) { emit mensajeRaton(mensaje); }
@@ -35,6 +40,8 @@ public:
     QVector<Llamada> llamadas;
     std::set<Operacion> fallan;  // a failed version query answers nothing
     std::uint32_t versionMayor = 6;
+    QMenu* menuExportado = nullptr;
+    qsizetype llamadasAntesDelMenu = -1;
 
 private:
     bool grabar(Operacion operacion, const RegistroNotificacion& registro);

@@ -168,6 +168,26 @@ TEST_F(FrmIniTest, RightButtonUpPopsTheMenu) {
     EXPECT_TRUE(bandeja.llamadas.isEmpty());
 }
 
+TEST_F(FrmIniTest, TheMenuIsPublishedBeforeTheIconIsAdded) {
+    // Trays that only show a menu the item publishes need it with the icon.
+    ini = std::make_unique<frmIni>(
+        servicios, bandeja, [](QMenu&, const QPoint&) {}, [] {});
+    EXPECT_EQ(bandeja.menuExportado, ini->menu());
+    EXPECT_EQ(bandeja.llamadasAntesDelMenu, 0);
+    EXPECT_EQ(bandeja.operaciones().value(1), Op::Agregar);
+}
+
+TEST_F(FrmIniTest, RightButtonUpLeavesAMenuTheTrayAlreadyShowsAlone) {
+    cargar();
+    ini->menu()->popup(QPoint(10, 10));
+    ASSERT_TRUE(ini->menu()->isVisible());
+    bandeja.inyectar(0x205);
+    EXPECT_EQ(menusAbiertos, 0);
+    ini->menu()->hide();
+    bandeja.inyectar(0x205);
+    EXPECT_EQ(menusAbiertos, 1);
+}
+
 TEST_F(FrmIniTest, OtherMouseMessagesDoNothing) {
     cargar();
     for (quint32 m : {0x201u, 0x203u, 0x204u, 0x206u, 0x200u, 519u}) bandeja.inyectar(m);
