@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tests/fuzz/constructores.h"
+#include "version/version.h"
 
 using namespace tarvolo;
 
@@ -70,6 +71,68 @@ void comprobarDescripciones(std::string_view salida, size_t cuantas) {
     fuzz::comprobar(vistas == cuantas, "tantas descripciones como fechas válidas");
 }
 
+// "dd/mm/yyyy" as a day count; aborts on anything else.
+Dias diaDe(std::string_view texto) {
+    fuzz::comprobar(texto.size() == 10 && texto[2] == '/' && texto[5] == '/', "fecha mal escrita", texto);
+    const auto numero = [&](std::size_t desde, std::size_t largo) {
+        int n = 0;
+        for (std::size_t i = desde; i < desde + largo; ++i) {
+            fuzz::comprobar(texto[i] >= '0' && texto[i] <= '9', "fecha mal escrita", texto);
+            n = n * 10 + (texto[i] - '0');
+        }
+        return n;
+    };
+    const std::chrono::year_month_day f{std::chrono::year(numero(6, 4)),
+                                        std::chrono::month(static_cast<unsigned>(numero(3, 2))),
+                                        std::chrono::day(static_cast<unsigned>(numero(0, 2)))};
+    fuzz::comprobar(f.ok(), "fecha que no existe", texto);
+    return Dias(f);
+}
+
+// "dd/mm/yyyy dd/mm/yyyy" spanning `largo` days, from a Sunday.
+Dias comprobarTramo(std::string_view linea, int largo) {
+    fuzz::comprobar(linea.size() == 21 && linea[10] == ' ', "tramo mal escrito", linea);
+    const Dias desde = diaDe(linea.substr(0, 10)), hasta = diaDe(linea.substr(11));
+    fuzz::comprobar((hasta - desde).count() == largo - 1, "tramo de otro largo", linea);
+    fuzz::comprobar(std::chrono::weekday(desde) == std::chrono::Sunday, "tramo que no empieza en domingo",
+                    linea);
+    return desde;
+}
+
+// fechas AÑO [SEMANA], semanas AÑO, cuatrisemana AÑO N.
+void comprobarConsulta(const std::string& orden, std::size_t argumentos, int estado, std::string_view salida,
+                       std::string_view errores) {
+    if (estado == 1) {
+        fuzz::comprobar(salida.empty() && empiezaPor(errores, "tarvolo-cli: "), "consulta mal rechazada",
+                        errores);
+        return;
+    }
+    fuzz::comprobar(errores.empty() && !salida.empty() && salida.back() == '\n', "consulta con errores",
+                    errores);
+    salida.remove_suffix(1);
+    if (orden == "semanas") {
+        fuzz::comprobar(salida == "52" || salida == "53", "año sin 52 ni 53 semanas", salida);
+    } else if (orden == "cuatrisemana") {
+        comprobarTramo(salida, 28);
+    } else if (argumentos == 3) {
+        comprobarTramo(salida, 7);
+    } else {
+        // Every week of the year, numbered from 1, back to back.
+        int semana = 0;
+        Dias anterior{};
+        for (const auto& linea : fuzz::campos(salida, '\n')) {
+            ++semana;
+            const auto espacio = linea.find(' ');
+            fuzz::comprobar(linea.substr(0, espacio) == std::to_string(semana), "semana fuera de orden",
+                            linea);
+            const Dias domingo = comprobarTramo(linea.substr(espacio + 1), 7);
+            fuzz::comprobar(semana == 1 || (domingo - anterior).count() == 7, "semanas no seguidas", linea);
+            anterior = domingo;
+        }
+        fuzz::comprobar(semana == 52 || semana == 53, "año sin 52 ni 53 semanas");
+    }
+}
+
 const fuzz::Forma* forma(bool listado, std::string_view palabra) {
     for (const auto& f : fuzz::kConstructores)
         if (f.listado == listado && f.palabra == palabra) return &f;
@@ -83,6 +146,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     const auto cs = fuzz::campos(entrada, '\n');
     const Fecha hoy = fuzz::hoy(cs[0]);
     const std::vector<std::string> args(cs.begin() + 1, cs.end());
+
+    // convertir reads and writes the files it is given: its reader has a
+    // target of its own.
+    if (!args.empty() && args[0] == "convertir") return 0;
 
     std::ostringstream salidaFlujo, erroresFlujo;
     const int estado = ejecutarCompanion(args, hoy, salidaFlujo, erroresFlujo);
@@ -122,6 +189,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
         long long n = static_cast<int>(hoy.year());
         if (anio.find_first_not_of(" \t") != std::string::npos) n = *leerDecimal(anio);
         fuzz::comprobarTabla(salida, f->clase, f->lineasDeEncabezado, static_cast<int>(n));
+    } else if (orden == "fechas" || orden == "semanas" || orden == "cuatrisemana") {
+        comprobarConsulta(orden, args.size(), estado, salida, errores);
+    } else if (orden == "--version") {
+        fuzz::comprobar(salida == "tarvolo-cli " + std::string(tarvolo::kTextoVersion) + "\n" && estado == 0,
+                        "versión mal dada", salida);
     } else {
         fuzz::comprobar(orden == "--help" || orden == "-h", "orden desconocida aceptada", orden);
         fuzz::comprobar(empiezaPor(salida, "Uso: ") && errores.empty(), "ayuda mal dada", salida);
