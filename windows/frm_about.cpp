@@ -112,7 +112,10 @@ void frmAbout::cmdSysInfo_Click() {
 }
 
 void frmAbout::StartSysInfo() {
-    iniciarInfoSistema(registro_, lanzador_, servicios_.mensajes);
+    // Through GetKeyValue, so the button reads the registry as that operation does.
+    iniciarInfoSistema([this](std::uint32_t raiz, const QString& clave, const QString& nombre,
+                              QString& valor) { return GetKeyValue(raiz, clave, nombre, valor); },
+                       lanzador_, servicios_.mensajes);
 }
 
 bool frmAbout::GetKeyValue(std::uint32_t KeyRoot, const QString& KeyName, const QString& SubKeyRef,
