@@ -59,12 +59,11 @@ void frmAbout::crearControles() {
         1050, 1005, 3735, 435);
     descripcion->setWordWrap(true);
 
-    etiqueta(this, "lblDir", QStringLiteral("Ordalen"), 1200, 1560, 3000, 240)
+    etiqueta(this, "lblDir", departamentoDelAutor(), 1200, 1560, 3000, 240)
         ->setFont(fuente(sansSerif, 8.25, true));
-    etiqueta(this, "Label1", QStringLiteral("Brevanto"), 1200, 1800, 3000, 240)
+    etiqueta(this, "Label1", ministerioDelAutor(), 1200, 1800, 3000, 240)
         ->setFont(fuente(sansSerif, 8.25, true));
-    etiqueta(this, "Label3", QStringLiteral("Castmara"), 1200, 2040, 3000, 240)
-        ->setFont(fuente(sansSerif, 8.25, true));
+    etiqueta(this, "Label3", paisDelAutor(), 1200, 2040, 3000, 240)->setFont(fuente(sansSerif, 8.25, true));
     etiqueta(this, "Label2", QStringLiteral("Octubre de 2004"), 1200, 2310, 3000, 240);
 
     // An etched separator: a grey line over a white one.

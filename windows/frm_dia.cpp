@@ -6,6 +6,7 @@
 
 #include "calendar/describir_dia.h"
 #include "calendar/semana_epi.h"
+#include "creditos.h"
 #include "disposicion.h"
 #include "shell/error_trap.h"
 #include "shell/nombres_ventanas.h"
@@ -84,10 +85,10 @@ void frmDia::crearControles(QWidget* area) {
     const QString banner = QStringLiteral(":/tarvolo/banner.png");
     colocar(imagen(area, "Image1", banner, true), 0, 285, 4620, 570);
     colocar(imagen(area, "Image2", QStringLiteral(":/tarvolo/emblema.png"), false), 120, 0, 675, 945);
-    QLabel* label1 = etiqueta(area, "Label1", QStringLiteral("Ordalen"));
+    QLabel* label1 = etiqueta(area, "Label1", departamentoDelAutor());
     label1->setFont(fuente(QStringLiteral("MS Sans Serif"), 8.25, true));
     colocar(label1, 960, 360, 3255, 375);
-    colocar(etiqueta(area, "Label5", QStringLiteral("Brevanto")), 960, 600, 3255, 375);
+    colocar(etiqueta(area, "Label5", ministerioDelAutor()), 960, 600, 3255, 375);
 
     QWidget* calendar1 = calendario_->control();
     calendar1->setParent(area);

@@ -80,8 +80,8 @@ void frmSplash::crearControles() {
     derechaVersion_ = lblVersion_->geometry().right();
 
     colocar(etiqueta(frame1_, "lblWarning", creditoDesarrollo(), fuente(arial, 8.25)), 120, 3660, 4215, 315);
-    colocar(etiqueta(frame1_, "Label2", QStringLiteral("Castmara"), fuente(sansSerif, 8.25, true)), 2880,
-            3660, 2055, 255);
+    colocar(etiqueta(frame1_, "Label2", paisDelAutor(), fuente(sansSerif, 8.25, true)), 2880, 3660, 2055,
+            255);
     QLabel* licencia = etiqueta(frame1_, "lblLicenseTo", QString(), fuente(arial, 8.25));
     licencia->setAlignment(Qt::AlignRight | Qt::AlignTop);
     colocar(licencia, 4200, 3660, 2775, 255);
