@@ -43,7 +43,7 @@ frmAbout::frmAbout(Servicios& servicios, Registro& registro, Lanzador& lanzador)
 }
 
 void frmAbout::crearControles() {
-    const QString sansSerif = QStringLiteral("MS Sans Serif");
+    const QString sansSerif = caraDeInterfaz();
     imagen(this, "Picture1", QStringLiteral(":/tarvolo/icono32.png"), 240, 240, 480, 480);
     imagen(this, "Image2", QStringLiteral(":/tarvolo/logo.png"), 120, 900, 780, 228);
     // The banner first, so the organisation's lines lie on it.

@@ -8,6 +8,7 @@
 #include "disposicion.h"
 #include "shell/error_trap.h"
 #include "shell/nombres_ventanas.h"
+#include "shell/programa.h"
 #include "texto_pantalla.h"
 
 namespace tarvolo {
@@ -55,7 +56,7 @@ void frmHoy::crearControles(QWidget* area) {
     lblSemana_ = new QLabel(area);
     lblSemana_->setObjectName(QStringLiteral("lblSemana"));
     lblSemana_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lblSemana_->setFont(fuente(QStringLiteral("MS Sans Serif"), 9.75));
+    lblSemana_->setFont(fuente(caraDeInterfaz(), 9.75));
     colocar(lblSemana_, 165, 1320, 4860, 1170);
 
     cmdAceptar_ = new QPushButton(QStringLiteral("&Aceptar"), area);

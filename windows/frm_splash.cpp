@@ -49,7 +49,7 @@ frmSplash::frmSplash(Servicios& servicios) : VentanaPrograma(servicios, kFrmSpla
 
 void frmSplash::crearControles() {
     const QString arial = QStringLiteral("Arial");
-    const QString sansSerif = QStringLiteral("MS Sans Serif");
+    const QString sansSerif = caraDeInterfaz();
 
     frame1_ = new QFrame(this);
     frame1_->setObjectName(QStringLiteral("Frame1"));
