@@ -6,6 +6,7 @@
 
 #include "calendar/describir_dia.h"
 #include "disposicion.h"
+#include "resources/recursos.h"
 #include "shell/error_trap.h"
 #include "shell/nombres_ventanas.h"
 #include "shell/programa.h"
@@ -43,12 +44,12 @@ void frmHoy::crearMenus(QMenuBar* barra) {
 void frmHoy::crearControles(QWidget* area) {
     auto* picture2 = new QLabel(area);
     picture2->setObjectName(QStringLiteral("Picture2"));
-    picture2->setPixmap(QPixmap(QStringLiteral(":/tarvolo/emblema_nombre.png")));
+    picture2->setPixmap(QPixmap(rutaEmblemaNombre()));
     colocar(picture2, 1328, 120, 2535, 975);
 
     auto* image1 = new QLabel(area);
     image1->setObjectName(QStringLiteral("Image1"));
-    image1->setPixmap(QPixmap(QStringLiteral(":/tarvolo/banner.png")));
+    image1->setPixmap(QPixmap(rutaBanner()));
     image1->setScaledContents(true);
     colocar(image1, 165, 1320, 4860, 1170);
 

@@ -7,6 +7,7 @@
 
 #include "creditos.h"
 #include "disposicion.h"
+#include "resources/recursos.h"
 #include "shell/error_trap.h"
 #include "shell/nombres_ventanas.h"
 #include "shell/programa.h"
@@ -57,10 +58,10 @@ void frmSplash::crearControles() {
     colocar(frame1_, 120, 120, 7200, 4005);
 
     QLabel* picture3 = etiqueta(frame1_, "Picture3", {}, font());
-    picture3->setPixmap(QPixmap(QStringLiteral(":/tarvolo/logo.png")));
+    picture3->setPixmap(QPixmap(rutaLogo()));
     colocar(picture3, 120, 120, 3750, 1095);
     QLabel* picture2 = etiqueta(frame1_, "Picture2", {}, font());
-    picture2->setPixmap(QPixmap(QStringLiteral(":/tarvolo/banner.png")));
+    picture2->setPixmap(QPixmap(rutaBanner()));
     picture2->setScaledContents(true);
     colocar(picture2, 4560, 120, 2295, 1095);
 

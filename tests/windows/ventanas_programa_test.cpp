@@ -87,6 +87,10 @@ TEST(RecursosTest, PicturesAreCompiledIn) {
     for (const char* ruta : {":/tarvolo/impresora.png", ":/tarvolo/banner.png", ":/tarvolo/emblema.png",
                              ":/tarvolo/emblema_nombre.png", ":/tarvolo/logo.png"})
         EXPECT_FALSE(QPixmap(QString::fromLatin1(ruta)).isNull()) << ruta;
+    // What the windows ask for is there too.
+    for (const QString& ruta :
+         {rutaIcono32(), rutaBanner(), rutaEmblema(), rutaEmblemaNombre(), rutaLogo(), rutaImpresora()})
+        EXPECT_FALSE(QPixmap(ruta).isNull()) << ruta.toStdString();
     EXPECT_EQ(iconoPrograma().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}}));
 }
 
