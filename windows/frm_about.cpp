@@ -45,11 +45,11 @@ frmAbout::frmAbout(Servicios& servicios, Registro& registro, Lanzador& lanzador)
 
 void frmAbout::crearControles() {
     const QString sansSerif = caraDeInterfaz();
-    imagen(this, "Picture1", rutaIcono32(), 240, 240, 480, 480);
-    imagen(this, "Image2", rutaLogo(), 120, 900, 780, 228);
+    imagen(this, "Picture1", rutaImagen(Imagen::Icono32), 240, 240, 480, 480);
+    imagen(this, "Image2", rutaImagen(Imagen::Logo), 120, 900, 780, 228);
     // The banner first, so the organisation's lines lie on it.
-    imagen(this, "Image3", rutaBanner(), 1050, 1500, 3735, 1140);
-    imagen(this, "Image1", rutaEmblema(), 4980, 1560, 675, 945);
+    imagen(this, "Image3", rutaImagen(Imagen::Banner), 1050, 1500, 3735, 1140);
+    imagen(this, "Image1", rutaImagen(Imagen::Emblema), 4980, 1560, 675, 945);
 
     lblTitle_ = etiqueta(this, "lblTitle", QStringLiteral("Semanas Epidemiológicas"), 1050, 240, 3735, 480);
     lblTitle_->setFont(fuente(QStringLiteral("Arial"), 12, true));

@@ -84,9 +84,9 @@ void frmDia::crearMenus(QMenuBar* barra) {
 }
 
 void frmDia::crearControles(QWidget* area) {
-    const QString banner = rutaBanner();
+    const QString banner = rutaImagen(Imagen::Banner);
     colocar(imagen(area, "Image1", banner, true), 0, 285, 4620, 570);
-    colocar(imagen(area, "Image2", rutaEmblema(), false), 120, 0, 675, 945);
+    colocar(imagen(area, "Image2", rutaImagen(Imagen::Emblema), false), 120, 0, 675, 945);
     QLabel* label1 = etiqueta(area, "Label1", departamentoDelAutor());
     label1->setFont(fuente(caraDeInterfaz(), 8.25, true));
     colocar(label1, 960, 360, 3255, 375);

@@ -44,12 +44,12 @@ void frmHoy::crearMenus(QMenuBar* barra) {
 void frmHoy::crearControles(QWidget* area) {
     auto* picture2 = new QLabel(area);
     picture2->setObjectName(QStringLiteral("Picture2"));
-    picture2->setPixmap(QPixmap(rutaEmblemaNombre()));
+    picture2->setPixmap(QPixmap(rutaImagen(Imagen::EmblemaNombre)));
     colocar(picture2, 1328, 120, 2535, 975);
 
     auto* image1 = new QLabel(area);
     image1->setObjectName(QStringLiteral("Image1"));
-    image1->setPixmap(QPixmap(rutaBanner()));
+    image1->setPixmap(QPixmap(rutaImagen(Imagen::Banner)));
     image1->setScaledContents(true);
     colocar(image1, 165, 1320, 4860, 1170);
 

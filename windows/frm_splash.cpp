@@ -58,10 +58,10 @@ void frmSplash::crearControles() {
     colocar(frame1_, 120, 120, 7200, 4005);
 
     QLabel* picture3 = etiqueta(frame1_, "Picture3", {}, font());
-    picture3->setPixmap(QPixmap(rutaLogo()));
+    picture3->setPixmap(QPixmap(rutaImagen(Imagen::Logo)));
     colocar(picture3, 120, 120, 3750, 1095);
     QLabel* picture2 = etiqueta(frame1_, "Picture2", {}, font());
-    picture2->setPixmap(QPixmap(rutaBanner()));
+    picture2->setPixmap(QPixmap(rutaImagen(Imagen::Banner)));
     picture2->setScaledContents(true);
     colocar(picture2, 4560, 120, 2295, 1095);
 

@@ -88,9 +88,9 @@ TEST(RecursosTest, PicturesAreCompiledIn) {
                              ":/tarvolo/emblema_nombre.png", ":/tarvolo/logo.png"})
         EXPECT_FALSE(QPixmap(QString::fromLatin1(ruta)).isNull()) << ruta;
     // What the windows ask for is there too.
-    for (const QString& ruta :
-         {rutaIcono32(), rutaBanner(), rutaEmblema(), rutaEmblemaNombre(), rutaLogo(), rutaImpresora()})
-        EXPECT_FALSE(QPixmap(ruta).isNull()) << ruta.toStdString();
+    for (Imagen imagen : {Imagen::Icono32, Imagen::Banner, Imagen::Emblema, Imagen::EmblemaNombre,
+                          Imagen::Logo, Imagen::Impresora})
+        EXPECT_FALSE(QPixmap(rutaImagen(imagen)).isNull()) << rutaImagen(imagen).toStdString();
     EXPECT_EQ(iconoPrograma().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}}));
 }
 
