@@ -11,7 +11,6 @@ QString textoTipSemana(int semana) {
 
 AdvSysTray::AdvSysTray(Bandeja& bandeja, const Reloj& reloj, QObject* padre)
     : QObject(padre), bandeja_(bandeja), reloj_(reloj) {
-    registrado_ = false;
     std::optional<std::uint32_t> mayor;
     try {
         mayor = bandeja_.version();

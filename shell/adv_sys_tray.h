@@ -47,7 +47,6 @@ public:
 
     bool registrado() const { return registrado_; }
     std::int16_t limiteTip() const { return limiteTip_; }
-    const RegistroNotificacion& registro() const { return registro_; }
 
 signals:
     void LButtonDown();

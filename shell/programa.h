@@ -18,10 +18,16 @@ inline QString textoVersion() {
     return QString::fromLatin1(kTextoVersion.data(), static_cast<qsizetype>(kTextoVersion.size()));
 }
 
+// The face the windows were laid out in; where it is missing, any
+// sans-serif stands in.
+inline QString caraDeInterfaz() {
+    return QStringLiteral("MS Sans Serif");
+}
+
 // The interface font the windows were laid out for, 8.25-point sans-serif:
 // their labels have fixed sizes, which a desktop's larger default overflows.
 inline QFont fuenteDeInterfaz() {
-    QFont f(QStringLiteral("MS Sans Serif"));
+    QFont f(caraDeInterfaz());
     f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(8.25);
     return f;

@@ -6,6 +6,7 @@
 
 #include "creditos.h"
 #include "disposicion.h"
+#include "resources/recursos.h"
 #include "shell/nombres_ventanas.h"
 #include "shell/programa.h"
 #include "sistema/info_sistema.h"
@@ -43,12 +44,12 @@ frmAbout::frmAbout(Servicios& servicios, Registro& registro, Lanzador& lanzador)
 }
 
 void frmAbout::crearControles() {
-    const QString sansSerif = QStringLiteral("MS Sans Serif");
-    imagen(this, "Picture1", QStringLiteral(":/tarvolo/icono32.png"), 240, 240, 480, 480);
-    imagen(this, "Image2", QStringLiteral(":/tarvolo/logo.png"), 120, 900, 780, 228);
+    const QString sansSerif = caraDeInterfaz();
+    imagen(this, "Picture1", rutaImagen(Imagen::Icono32), 240, 240, 480, 480);
+    imagen(this, "Image2", rutaImagen(Imagen::Logo), 120, 900, 780, 228);
     // The banner first, so the organisation's lines lie on it.
-    imagen(this, "Image3", QStringLiteral(":/tarvolo/banner.png"), 1050, 1500, 3735, 1140);
-    imagen(this, "Image1", QStringLiteral(":/tarvolo/emblema.png"), 4980, 1560, 675, 945);
+    imagen(this, "Image3", rutaImagen(Imagen::Banner), 1050, 1500, 3735, 1140);
+    imagen(this, "Image1", rutaImagen(Imagen::Emblema), 4980, 1560, 675, 945);
 
     lblTitle_ = etiqueta(this, "lblTitle", QStringLiteral("Semanas Epidemiológicas"), 1050, 240, 3735, 480);
     lblTitle_->setFont(fuente(QStringLiteral("Arial"), 12, true));
@@ -59,12 +60,11 @@ void frmAbout::crearControles() {
         1050, 1005, 3735, 435);
     descripcion->setWordWrap(true);
 
-    etiqueta(this, "lblDir", QStringLiteral("Ordalen"), 1200, 1560, 3000, 240)
+    etiqueta(this, "lblDir", departamentoDelAutor(), 1200, 1560, 3000, 240)
         ->setFont(fuente(sansSerif, 8.25, true));
-    etiqueta(this, "Label1", QStringLiteral("Brevanto"), 1200, 1800, 3000, 240)
+    etiqueta(this, "Label1", ministerioDelAutor(), 1200, 1800, 3000, 240)
         ->setFont(fuente(sansSerif, 8.25, true));
-    etiqueta(this, "Label3", QStringLiteral("Castmara"), 1200, 2040, 3000, 240)
-        ->setFont(fuente(sansSerif, 8.25, true));
+    etiqueta(this, "Label3", paisDelAutor(), 1200, 2040, 3000, 240)->setFont(fuente(sansSerif, 8.25, true));
     etiqueta(this, "Label2", QStringLiteral("Octubre de 2004"), 1200, 2310, 3000, 240);
 
     // An etched separator: a grey line over a white one.
@@ -112,7 +112,10 @@ void frmAbout::cmdSysInfo_Click() {
 }
 
 void frmAbout::StartSysInfo() {
-    iniciarInfoSistema(registro_, lanzador_, servicios_.mensajes);
+    // Through GetKeyValue, so the button reads the registry as that operation does.
+    iniciarInfoSistema([this](std::uint32_t raiz, const QString& clave, const QString& nombre,
+                              QString& valor) { return GetKeyValue(raiz, clave, nombre, valor); },
+                       lanzador_, servicios_.mensajes);
 }
 
 bool frmAbout::GetKeyValue(std::uint32_t KeyRoot, const QString& KeyName, const QString& SubKeyRef,

@@ -6,9 +6,12 @@
 
 #include "calendar/describir_dia.h"
 #include "calendar/semana_epi.h"
+#include "creditos.h"
 #include "disposicion.h"
+#include "resources/recursos.h"
 #include "shell/error_trap.h"
 #include "shell/nombres_ventanas.h"
+#include "shell/programa.h"
 #include "texto_pantalla.h"
 
 namespace tarvolo {
@@ -81,13 +84,13 @@ void frmDia::crearMenus(QMenuBar* barra) {
 }
 
 void frmDia::crearControles(QWidget* area) {
-    const QString banner = QStringLiteral(":/tarvolo/banner.png");
+    const QString banner = rutaImagen(Imagen::Banner);
     colocar(imagen(area, "Image1", banner, true), 0, 285, 4620, 570);
-    colocar(imagen(area, "Image2", QStringLiteral(":/tarvolo/emblema.png"), false), 120, 0, 675, 945);
-    QLabel* label1 = etiqueta(area, "Label1", QStringLiteral("Ordalen"));
-    label1->setFont(fuente(QStringLiteral("MS Sans Serif"), 8.25, true));
+    colocar(imagen(area, "Image2", rutaImagen(Imagen::Emblema), false), 120, 0, 675, 945);
+    QLabel* label1 = etiqueta(area, "Label1", departamentoDelAutor());
+    label1->setFont(fuente(caraDeInterfaz(), 8.25, true));
     colocar(label1, 960, 360, 3255, 375);
-    colocar(etiqueta(area, "Label5", QStringLiteral("Brevanto")), 960, 600, 3255, 375);
+    colocar(etiqueta(area, "Label5", ministerioDelAutor()), 960, 600, 3255, 375);
 
     QWidget* calendar1 = calendario_->control();
     calendar1->setParent(area);
@@ -126,7 +129,7 @@ void frmDia::crearControles(QWidget* area) {
     colocar(imagen(area, "Image3", banner, true), 0, 4005, 4620, 1650);
     lblSem_ = etiqueta(area, "lblSem", {});
     lblSem_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lblSem_->setFont(fuente(QStringLiteral("MS Sans Serif"), 9.75, true));
+    lblSem_->setFont(fuente(caraDeInterfaz(), 9.75, true));
     colocar(lblSem_, 360, 4170, 3855, 405);
     lblSemana_ = etiqueta(area, "lblSemana", {});
     lblSemana_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -6,8 +6,10 @@
 
 #include "calendar/describir_dia.h"
 #include "disposicion.h"
+#include "resources/recursos.h"
 #include "shell/error_trap.h"
 #include "shell/nombres_ventanas.h"
+#include "shell/programa.h"
 #include "texto_pantalla.h"
 
 namespace tarvolo {
@@ -42,12 +44,12 @@ void frmHoy::crearMenus(QMenuBar* barra) {
 void frmHoy::crearControles(QWidget* area) {
     auto* picture2 = new QLabel(area);
     picture2->setObjectName(QStringLiteral("Picture2"));
-    picture2->setPixmap(QPixmap(QStringLiteral(":/tarvolo/emblema_nombre.png")));
+    picture2->setPixmap(QPixmap(rutaImagen(Imagen::EmblemaNombre)));
     colocar(picture2, 1328, 120, 2535, 975);
 
     auto* image1 = new QLabel(area);
     image1->setObjectName(QStringLiteral("Image1"));
-    image1->setPixmap(QPixmap(QStringLiteral(":/tarvolo/banner.png")));
+    image1->setPixmap(QPixmap(rutaImagen(Imagen::Banner)));
     image1->setScaledContents(true);
     colocar(image1, 165, 1320, 4860, 1170);
 
@@ -55,7 +57,7 @@ void frmHoy::crearControles(QWidget* area) {
     lblSemana_ = new QLabel(area);
     lblSemana_->setObjectName(QStringLiteral("lblSemana"));
     lblSemana_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lblSemana_->setFont(fuente(QStringLiteral("MS Sans Serif"), 9.75));
+    lblSemana_->setFont(fuente(caraDeInterfaz(), 9.75));
     colocar(lblSemana_, 165, 1320, 4860, 1170);
 
     cmdAceptar_ = new QPushButton(QStringLiteral("&Aceptar"), area);

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "disposicion.h"
+#include "resources/recursos.h"
 #include "shell/error_trap.h"
 #include "shell/nombres_ventanas.h"
 #include "tab_sale.h"
@@ -52,11 +53,11 @@ void frmRango::crearControles(QWidget* area) {
 
     // Decoration, made first so that it lies under the controls.
     auto* fondo = new QLabel(area);
-    fondo->setPixmap(QPixmap(QStringLiteral(":/tarvolo/banner.png")));
+    fondo->setPixmap(QPixmap(rutaImagen(Imagen::Banner)));
     fondo->setScaledContents(true);
     ubicar(fondo, "imgFondo", 0, 975, 4680, 5760 - 975);
     auto* banner = new QLabel(area);
-    banner->setPixmap(QPixmap(QStringLiteral(":/tarvolo/emblema_nombre.png")));
+    banner->setPixmap(QPixmap(rutaImagen(Imagen::EmblemaNombre)));
     banner->setScaledContents(true);
     ubicar(banner, "imgBanner", 960, 0, 2655, 975);
 
@@ -84,7 +85,7 @@ void frmRango::crearControles(QWidget* area) {
     connect(cmdMostrar_, &QPushButton::clicked, this, &frmRango::cmdMostrar_Click);
 
     cmdPrint_ = new QPushButton(area);
-    cmdPrint_->setIcon(QIcon(QStringLiteral(":/tarvolo/impresora.png")));
+    cmdPrint_->setIcon(QIcon(rutaImagen(Imagen::Impresora)));
     cmdPrint_->setIconSize(QSize(pixeles(this, 330), pixeles(this, 330)));
     cmdPrint_->setToolTip(QStringLiteral("Imprimir"));
     cmdPrint_->setAccessibleName(QStringLiteral("Imprimir"));

@@ -7,6 +7,7 @@
 
 #include "creditos.h"
 #include "disposicion.h"
+#include "resources/recursos.h"
 #include "shell/error_trap.h"
 #include "shell/nombres_ventanas.h"
 #include "shell/programa.h"
@@ -49,7 +50,7 @@ frmSplash::frmSplash(Servicios& servicios) : VentanaPrograma(servicios, kFrmSpla
 
 void frmSplash::crearControles() {
     const QString arial = QStringLiteral("Arial");
-    const QString sansSerif = QStringLiteral("MS Sans Serif");
+    const QString sansSerif = caraDeInterfaz();
 
     frame1_ = new QFrame(this);
     frame1_->setObjectName(QStringLiteral("Frame1"));
@@ -57,10 +58,10 @@ void frmSplash::crearControles() {
     colocar(frame1_, 120, 120, 7200, 4005);
 
     QLabel* picture3 = etiqueta(frame1_, "Picture3", {}, font());
-    picture3->setPixmap(QPixmap(QStringLiteral(":/tarvolo/logo.png")));
+    picture3->setPixmap(QPixmap(rutaImagen(Imagen::Logo)));
     colocar(picture3, 120, 120, 3750, 1095);
     QLabel* picture2 = etiqueta(frame1_, "Picture2", {}, font());
-    picture2->setPixmap(QPixmap(QStringLiteral(":/tarvolo/banner.png")));
+    picture2->setPixmap(QPixmap(rutaImagen(Imagen::Banner)));
     picture2->setScaledContents(true);
     colocar(picture2, 4560, 120, 2295, 1095);
 
@@ -80,8 +81,8 @@ void frmSplash::crearControles() {
     derechaVersion_ = lblVersion_->geometry().right();
 
     colocar(etiqueta(frame1_, "lblWarning", creditoDesarrollo(), fuente(arial, 8.25)), 120, 3660, 4215, 315);
-    colocar(etiqueta(frame1_, "Label2", QStringLiteral("Castmara"), fuente(sansSerif, 8.25, true)), 2880,
-            3660, 2055, 255);
+    colocar(etiqueta(frame1_, "Label2", paisDelAutor(), fuente(sansSerif, 8.25, true)), 2880, 3660, 2055,
+            255);
     QLabel* licencia = etiqueta(frame1_, "lblLicenseTo", QString(), fuente(arial, 8.25));
     licencia->setAlignment(Qt::AlignRight | Qt::AlignTop);
     colocar(licencia, 4200, 3660, 2775, 255);

@@ -1,6 +1,7 @@
 #include "imprimir_listado.h"
 
 #include "shell/programa.h"
+#include "windows/creditos.h"
 
 namespace tarvolo {
 
@@ -33,8 +34,9 @@ void imprimirPagina(Impresora& impresora, const QString& listado) {
 }  // namespace
 
 QString textoPie() {
-    return tituloPrograma() + QStringLiteral("  Versión ") + textoVersion() +
-           QStringLiteral(" - Ordalen - Brevanto - Castmara.");
+    return tituloPrograma() + QStringLiteral("  Versión ") + textoVersion() + QStringLiteral(" - ") +
+           departamentoDelAutor() + QStringLiteral(" - ") + ministerioDelAutor() + QStringLiteral(" - ") +
+           paisDelAutor() + QLatin1Char('.');
 }
 
 QString textoConfirmacion(const QString& clase, const QString& anio) {
