@@ -55,8 +55,8 @@ TEST_F(VentanasTest, ShowingLoadsOnceAndThenBringsTheSameWindowForward) {
     EXPECT_EQ(ventanas.abierta("frmDia"), nullptr);
 }
 
-QStringList avisos;
-void grabarAviso(QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
+[[maybe_unused]] QStringList avisos;
+[[maybe_unused]] void grabarAviso(QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
     if (tipo == QtWarningMsg) avisos.append(texto);
 }
 
