@@ -26,16 +26,6 @@ fail() {
   exit 1
 }
 
-ahora_ms() { echo $(( $(date +%s%N) / 1000000 )); }
-# Waits up to $1 seconds for the command that follows to succeed.
-esperar() {
-  local limite=$(( $(ahora_ms) + $1 * 1000 )); shift
-  until "$@" >/dev/null 2>&1; do
-    [ "$(ahora_ms)" -lt "$limite" ] || return 1
-    sleep 0.05
-  done
-}
-
 source "$fuentes/scripts/escritorio_virtual.sh"
 ESCRITORIO_LIMITE=170
 
