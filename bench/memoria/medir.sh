@@ -33,10 +33,17 @@ presentacion() { xdotool search --onlyvisible --name '^Tarvolo$' >/dev/null 2>&1
 esperar 30 eval '! presentacion'
 agarrado() { /usr/bin/python3 "$fuentes/tests/e2e/pantalla.py" agarrado; }
 
+# A right click on the icon, answered by the menu taking the keyboard. A click
+# in the instant a window just opened takes the focus is lost (the menu shuts
+# as soon as it opens), so one with no answer is made again.
+abrir_menu() {
+  xdotool mousemove "$ix" "$iy" click 3
+  esperar 2 agarrado
+}
+
 # One choice from the menu: $1 Down presses, $2 the title it opens.
 elegir() {
-  xdotool mousemove "$ix" "$iy" click 3
-  esperar 20 agarrado || { echo "medir: el menú no se abrió" >&2; exit 1; }
+  esperar 30 abrir_menu || { echo "medir: el menú no se abrió" >&2; exit 1; }
   xdotool key --repeat "$1" --delay 20 Down key Return
   esperar 20 eval '! agarrado' || { echo "medir: el menú no se cerró" >&2; exit 1; }
   timeout 20 xdotool search --sync --onlyvisible --name "^$2\$" >/dev/null ||
