@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QPixmapCache>
 #include <QTranslator>
 #include <QWidget>
 
@@ -13,6 +14,12 @@
 namespace tarvolo {
 
 namespace {
+
+// The style keeps every button, box and frame it has drawn, per size and
+// state, in the pixmap cache, which Qt lets grow to 10 MB: a resident
+// program whose windows come and go all day would carry that as its largest
+// cost. Its windows need a few hundred kilobytes of it.
+constexpr int kCacheImagenesKb = 1024;
 
 // Qt asks the factories about each class of an object, the most derived
 // first, so a menu or a message box has found Qt's own interface before the
@@ -56,6 +63,7 @@ void prepararAplicacion(QApplication& app) {
     QApplication::setQuitOnLastWindowClosed(false);
     cargarTraduccionesDeQt(app);
     exponerVentanasComoVentanas();
+    QPixmapCache::setCacheLimit(kCacheImagenesKb);
 }
 
 }  // namespace tarvolo

@@ -7,7 +7,8 @@ namespace tarvolo {
 
 // Everything the program sets on the application before its first window:
 // name, version, font, icon, Qt's own texts in Spanish, windows that a screen
-// reader announces as windows.
+// reader announces as windows, and a small bound on the style's cache of
+// drawn pictures.
 void prepararAplicacion(QApplication& app);
 
 // Qt's standard buttons and dialogs ("Aceptar", not "OK") in Spanish, from

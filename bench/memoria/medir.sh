@@ -38,7 +38,7 @@ agarrado() { /usr/bin/python3 "$fuentes/tests/e2e/pantalla.py" agarrado; }
 # as soon as it opens), so one with no answer is made again.
 abrir_menu() {
   xdotool mousemove "$ix" "$iy" click 3
-  esperar 2 agarrado
+  esperar 1 agarrado
 }
 
 # One choice from the menu: $1 Down presses, $2 the title it opens.
