@@ -26,7 +26,7 @@ carpeta_vacia() {
 # A caller that keeps more defines al_fallar, which runs before the end.
 fail() {
   echo "FALLO: $*" >&2
-  if import -window root "$out/fallo.png" 2>/dev/null; then echo "pantalla: $out/fallo.png" >&2; fi
+  if import -window root "${out:?}/fallo.png" 2>/dev/null; then echo "pantalla: $out/fallo.png" >&2; fi
   xwininfo -root -tree >"$out/ventanas.txt" 2>/dev/null || true
   if declare -F al_fallar >/dev/null; then al_fallar; fi
   exit 1
