@@ -61,6 +61,22 @@ bool restoValido(std::string_view s, std::size_t i) noexcept {
     return horaDelDia(s, i);
 }
 
+// The two numbers after the first one and its separator: the month, the same
+// separator again, and the last number of `min`..`max` digits, with only a
+// valid rest after it.
+struct MesYUltimo {
+    long long mes;
+    long long ultimo;
+};
+std::optional<MesYUltimo> mesYUltimo(std::string_view s, std::size_t i, char sep, std::size_t min,
+                                     std::size_t max) noexcept {
+    const long long mes = cifras(s, i, 1, 2);
+    if (mes < 0 || !consumir(s, i, sep)) return std::nullopt;
+    const long long ultimo = cifras(s, i, min, max);
+    if (ultimo < 0 || !restoValido(s, i)) return std::nullopt;
+    return MesYUltimo{mes, ultimo};
+}
+
 }  // namespace
 
 std::optional<PartesFecha> separarCeldaFecha(std::string_view s) noexcept {
@@ -72,20 +88,14 @@ std::optional<PartesFecha> separarCeldaFecha(std::string_view s) noexcept {
     const char sep = s[i];
     if (i == 4) {  // YYYY-MM-DD or YYYY/MM/DD
         if (sep != '-' && sep != '/') return std::nullopt;
-        ++i;
-        const long long mes = cifras(s, i, 1, 2);
-        if (mes < 0 || !consumir(s, i, sep)) return std::nullopt;
-        const long long dia = cifras(s, i, 1, 2);
-        if (dia < 0 || !restoValido(s, i)) return std::nullopt;
-        return PartesFecha{dia, mes, primero};
+        const auto resto = mesYUltimo(s, i + 1, sep, 1, 2);
+        if (!resto) return std::nullopt;
+        return PartesFecha{resto->ultimo, resto->mes, primero};
     }
     if (i > 2 || (sep != '/' && sep != '-' && sep != '.')) return std::nullopt;  // D/M/YYYY
-    ++i;
-    const long long mes = cifras(s, i, 1, 2);
-    if (mes < 0 || !consumir(s, i, sep)) return std::nullopt;
-    const long long anio = cifras(s, i, 4, 4);
-    if (anio < 0 || !restoValido(s, i)) return std::nullopt;
-    return PartesFecha{primero, mes, anio};
+    const auto resto = mesYUltimo(s, i + 1, sep, 4, 4);
+    if (!resto) return std::nullopt;
+    return PartesFecha{primero, resto->mes, resto->ultimo};
 }
 
 std::optional<SemanaDeFecha> leerCeldaFecha(std::string_view celda, const Fecha& hoy) {

@@ -5,6 +5,33 @@
 # under a timeout, so that nothing outlives a caller that was killed outright.
 : "${ESCRITORIO_LIMITE:=600}"
 
+# What the caller starts goes into `pids` and ends when the caller exits,
+# whichever way. A caller with more to undo sets its own EXIT trap and calls
+# terminar_procesos from it.
+pids=()
+terminar_procesos() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+}
+trap terminar_procesos EXIT
+
+# $1 made again, empty: the folder where a test keeps what it saw.
+carpeta_vacia() {
+  rm -rf "$1"
+  mkdir -p "$1"
+}
+
+# A failed step: the message, then the screen and its windows as they were
+# (fallo.png, ventanas.txt in the caller's $out), and the end of the caller.
+# A caller that keeps more defines al_fallar, which runs before the end.
+fail() {
+  echo "FALLO: $*" >&2
+  if import -window root "${out:?}/fallo.png" 2>/dev/null; then echo "pantalla: $out/fallo.png" >&2; fi
+  xwininfo -root -tree >"$out/ventanas.txt" 2>/dev/null || true
+  if declare -F al_fallar >/dev/null; then al_fallar; fi
+  exit 1
+}
+
 # Xvfb on a display it picks itself (it tells the number on a pipe); exports
 # DISPLAY. $1: where its messages go.
 iniciar_xvfb() {

@@ -36,6 +36,14 @@ std::string empezarListado(std::string_view titulo, const AnioTabla& a) {
     return s;
 }
 
+// The "Desde" and "Hasta" cells of a table row, each closed by its edge.
+void agregarDesdeHasta(std::string& s, const Fecha& desde, const Fecha& hasta) {
+    agregarFecha(s, desde);
+    s += "  |  ";
+    agregarFecha(s, hasta);
+    s += "  |";
+}
+
 void agregarInicioSemana(std::string& s, const AnioTabla& a, int semana) {
     s += kSangria;
     s += "Semana ";
@@ -55,10 +63,7 @@ std::string TablaSemanas(const Parte& anio, const Fecha& hoy) {
         s += "        |       ";
         agregarNumero(s, semana);
         s += "        |  ";
-        agregarFecha(s, a.domingo(semana));
-        s += "  |  ";
-        agregarFecha(s, a.sabado(semana));
-        s += "  |";
+        agregarDesdeHasta(s, a.domingo(semana), a.sabado(semana));
         s += kFin;
     }
     return s;
@@ -71,10 +76,8 @@ std::string TablaAmbas(const Parte& anio, const Fecha& hoy) {
         s += "  |     ";
         agregarNumero(s, semana);
         s += "      |  ";
-        agregarFecha(s, a.domingo(semana));
-        s += "  |  ";
-        agregarFecha(s, a.sabado(semana));
-        s += "  |     ";
+        agregarDesdeHasta(s, a.domingo(semana), a.sabado(semana));
+        s += "     ";
         agregarNumero(s, cuatrisemanaDe(semana));
         s += "      |";
         s += kFin;
@@ -90,10 +93,7 @@ std::string TablaCuatrisemanas(const Parte& anio, const Fecha& hoy) {
         s += "          |     ";
         agregarNumero(s, c);
         s += "      |  ";
-        agregarFecha(s, a.domingo(a.primeraSemana(c)));
-        s += "  |  ";
-        agregarFecha(s, a.sabado(a.ultimaSemana(c)));
-        s += "  |";
+        agregarDesdeHasta(s, a.domingo(a.primeraSemana(c)), a.sabado(a.ultimaSemana(c)));
         s += kFin;
     }
     return s;

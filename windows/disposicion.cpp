@@ -1,5 +1,6 @@
 #include "disposicion.h"
 
+#include <QLabel>
 #include <QMenuBar>
 #include <QPalette>
 #include <QScreen>
@@ -17,6 +18,43 @@ int pixeles(const QWidget* w, int twips) {
 void colocar(QWidget* control, int izquierda, int arriba, int ancho, int alto) {
     control->setGeometry(pixeles(control, izquierda), pixeles(control, arriba), pixeles(control, ancho),
                          pixeles(control, alto));
+}
+
+void ubicar(QWidget* control, const char* nombre, int izquierda, int arriba, int ancho, int alto) {
+    control->setObjectName(QLatin1String(nombre));
+    colocar(control, izquierda, arriba, ancho, alto);
+}
+
+QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto, int izquierda, int arriba,
+                 int ancho, int alto) {
+    auto* l = new QLabel(texto, padre);
+    ubicar(l, nombre, izquierda, arriba, ancho, alto);
+    return l;
+}
+
+QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto, const QFont& letra, int izquierda,
+                 int arriba, int ancho, int alto) {
+    QLabel* l = etiqueta(padre, nombre, texto, izquierda, arriba, ancho, alto);
+    l->setFont(letra);
+    return l;
+}
+
+QLabel* etiquetaAjustada(QWidget* padre, const char* nombre, const QString& texto, const QFont& letra,
+                         int izquierda, int arriba) {
+    auto* l = new QLabel(texto, padre);
+    l->setObjectName(QLatin1String(nombre));
+    l->setFont(letra);
+    l->move(pixeles(l, izquierda), pixeles(l, arriba));
+    l->adjustSize();
+    return l;
+}
+
+QLabel* imagen(QWidget* padre, const char* nombre, const QString& recurso, Ajuste ajuste, int izquierda,
+               int arriba, int ancho, int alto) {
+    QLabel* l = etiqueta(padre, nombre, {}, izquierda, arriba, ancho, alto);
+    l->setPixmap(QPixmap(recurso));
+    l->setScaledContents(ajuste == Ajuste::Estirada);
+    return l;
 }
 
 void fondoBlanco(QWidget* w) {

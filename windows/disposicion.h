@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QString>
 
+class QLabel;
 class QMenuBar;
 class QWidget;
 
@@ -16,6 +17,28 @@ int pixeles(const QWidget* w, int twips);
 
 // Places a control at left, top, width, height given in twips.
 void colocar(QWidget* control, int izquierda, int arriba, int ancho, int alto);
+
+// Names a control (its object name, which the tests and screen readers go
+// by) and places it in twips.
+void ubicar(QWidget* control, const char* nombre, int izquierda, int arriba, int ancho, int alto);
+
+// A label with its name and text, placed in twips, in its parent's font.
+QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto, int izquierda, int arriba,
+                 int ancho, int alto);
+
+// The same label in the given font.
+QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto, const QFont& letra, int izquierda,
+                 int arriba, int ancho, int alto);
+
+// A label in the given font at left, top in twips, sized to its text.
+QLabel* etiquetaAjustada(QWidget* padre, const char* nombre, const QString& texto, const QFont& letra,
+                         int izquierda, int arriba);
+
+// A picture from the resources: stretched to its place, or at its own size
+// from the top left corner.
+enum class Ajuste { Estirada, Natural };
+QLabel* imagen(QWidget* padre, const char* nombre, const QString& recurso, Ajuste ajuste, int izquierda,
+               int arriba, int ancho, int alto);
 
 // A white, opaque background.
 void fondoBlanco(QWidget* w);

@@ -13,26 +13,6 @@
 
 namespace tarvolo {
 
-namespace {
-
-QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto, int izquierda, int arriba,
-                 int ancho, int alto) {
-    auto* l = new QLabel(texto, padre);
-    l->setObjectName(QString::fromLatin1(nombre));
-    colocar(l, izquierda, arriba, ancho, alto);
-    return l;
-}
-
-QLabel* imagen(QWidget* padre, const char* nombre, const QString& recurso, int izquierda, int arriba,
-               int ancho, int alto) {
-    QLabel* l = etiqueta(padre, nombre, {}, izquierda, arriba, ancho, alto);
-    l->setPixmap(QPixmap(recurso));
-    l->setScaledContents(true);
-    return l;
-}
-
-}  // namespace
-
 frmAbout::frmAbout(Servicios& servicios, Registro& registro, Lanzador& lanzador)
     : VentanaPrograma(servicios, kFrmAbout), registro_(registro), lanzador_(lanzador) {
     prepararMarco(this, QStringLiteral("Acerca de Tarvolo"), false);
@@ -45,52 +25,48 @@ frmAbout::frmAbout(Servicios& servicios, Registro& registro, Lanzador& lanzador)
 
 void frmAbout::crearControles() {
     const QString sansSerif = caraDeInterfaz();
-    imagen(this, "Picture1", rutaImagen(Imagen::Icono32), 240, 240, 480, 480);
-    imagen(this, "Image2", rutaImagen(Imagen::Logo), 120, 900, 780, 228);
+    const QFont negrita = fuente(sansSerif, 8.25, true);
+    imagen(this, "Picture1", rutaImagen(Imagen::Icono32), Ajuste::Estirada, 240, 240, 480, 480);
+    imagen(this, "Image2", rutaImagen(Imagen::Logo), Ajuste::Estirada, 120, 900, 780, 228);
     // The banner first, so the organisation's lines lie on it.
-    imagen(this, "Image3", rutaImagen(Imagen::Banner), 1050, 1500, 3735, 1140);
-    imagen(this, "Image1", rutaImagen(Imagen::Emblema), 4980, 1560, 675, 945);
+    imagen(this, "Image3", rutaImagen(Imagen::Banner), Ajuste::Estirada, 1050, 1500, 3735, 1140);
+    imagen(this, "Image1", rutaImagen(Imagen::Emblema), Ajuste::Estirada, 4980, 1560, 675, 945);
 
-    lblTitle_ = etiqueta(this, "lblTitle", QStringLiteral("Semanas Epidemiológicas"), 1050, 240, 3735, 480);
-    lblTitle_->setFont(fuente(QStringLiteral("Arial"), 12, true));
-    lblVersion_ = etiqueta(this, "lblVersion", QStringLiteral("Versión 1.0"), 1050, 720, 3735, 225);
-    lblVersion_->setFont(fuente(QStringLiteral("Arial"), 8.25, true));
+    lblTitle_ = etiqueta(this, "lblTitle", QStringLiteral("Semanas Epidemiológicas"),
+                         fuente(QStringLiteral("Arial"), 12, true), 1050, 240, 3735, 480);
+    lblVersion_ = etiqueta(this, "lblVersion", QStringLiteral("Versión 1.0"),
+                           fuente(QStringLiteral("Arial"), 8.25, true), 1050, 720, 3735, 225);
     QLabel* descripcion = etiqueta(
         this, "lblDescription", QStringLiteral("Aplicación que permite averiguar semanas epidemiológicas."),
         1050, 1005, 3735, 435);
     descripcion->setWordWrap(true);
 
-    etiqueta(this, "lblDir", departamentoDelAutor(), 1200, 1560, 3000, 240)
-        ->setFont(fuente(sansSerif, 8.25, true));
-    etiqueta(this, "Label1", ministerioDelAutor(), 1200, 1800, 3000, 240)
-        ->setFont(fuente(sansSerif, 8.25, true));
-    etiqueta(this, "Label3", paisDelAutor(), 1200, 2040, 3000, 240)->setFont(fuente(sansSerif, 8.25, true));
+    etiqueta(this, "lblDir", departamentoDelAutor(), negrita, 1200, 1560, 3000, 240);
+    etiqueta(this, "Label1", ministerioDelAutor(), negrita, 1200, 1800, 3000, 240);
+    etiqueta(this, "Label3", paisDelAutor(), negrita, 1200, 2040, 3000, 240);
     etiqueta(this, "Label2", QStringLiteral("Octubre de 2004"), 1200, 2310, 3000, 240);
 
     // An etched separator: a grey line over a white one.
     auto* line1 = new QFrame(this);
-    line1->setObjectName(QStringLiteral("Line1"));
     line1->setFrameShape(QFrame::HLine);
     line1->setFrameShadow(QFrame::Sunken);
-    colocar(line1, 225, 2820, 5550, 30);
+    ubicar(line1, "Line1", 225, 2820, 5550, 30);
 
     etiqueta(this, "lblAutor", creditoDesarrollo(), 255, 3000, 3800, 255);
     etiqueta(this, "lblmail", correoDesarrollo(), 255, 3255, 3800, 255);
     etiqueta(this, "lblDisclaimer", QString(), 255, 3540, 3800, 400)->setWordWrap(true);
 
     cmdOK_ = new QPushButton(QStringLiteral("Aceptar"), this);
-    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setDefault(true);
-    colocar(cmdOK_, 4245, 3000, 1500, 375);
+    ubicar(cmdOK_, "cmdOK", 4245, 3000, 1500, 375);
     connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     // "Aceptar" is both the default and the cancel button.
     fijarBotones(cmdOK_, cmdOK_);
 
     auto* cmdSysInfo = new QPushButton(QStringLiteral("&Información..."), this);
-    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     // Enter on this button when it has the focus presses it, as in a dialog.
     cmdSysInfo->setAutoDefault(true);
-    colocar(cmdSysInfo, 4245, 3480, 1500, 375);
+    ubicar(cmdSysInfo, "cmdSysInfo", 4245, 3480, 1500, 375);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 
     setTabOrder(cmdOK_, cmdSysInfo);

@@ -18,26 +18,6 @@ namespace tarvolo {
 
 namespace {
 
-QLabel* imagen(QWidget* area, const char* nombre, const QString& recurso, bool estirada) {
-    auto* l = new QLabel(area);
-    l->setObjectName(QString::fromLatin1(nombre));
-    l->setPixmap(QPixmap(recurso));
-    l->setScaledContents(estirada);
-    return l;
-}
-
-QLabel* etiqueta(QWidget* area, const char* nombre, const QString& texto) {
-    auto* l = new QLabel(texto, area);
-    l->setObjectName(QString::fromLatin1(nombre));
-    return l;
-}
-
-QLineEdit* caja(QWidget* area, const char* nombre) {
-    auto* c = new QLineEdit(area);
-    c->setObjectName(QString::fromLatin1(nombre));
-    return c;
-}
-
 // A box's text as the calendar reads it: the raw text, whatever it holds.
 Parte parteDe(const QLineEdit* caja) {
     return Parte(caja->text().toStdString());
@@ -85,12 +65,11 @@ void frmDia::crearMenus(QMenuBar* barra) {
 
 void frmDia::crearControles(QWidget* area) {
     const QString banner = rutaImagen(Imagen::Banner);
-    colocar(imagen(area, "Image1", banner, true), 0, 285, 4620, 570);
-    colocar(imagen(area, "Image2", rutaImagen(Imagen::Emblema), false), 120, 0, 675, 945);
-    QLabel* label1 = etiqueta(area, "Label1", departamentoDelAutor());
-    label1->setFont(fuente(caraDeInterfaz(), 8.25, true));
-    colocar(label1, 960, 360, 3255, 375);
-    colocar(etiqueta(area, "Label5", ministerioDelAutor()), 960, 600, 3255, 375);
+    imagen(area, "Image1", banner, Ajuste::Estirada, 0, 285, 4620, 570);
+    imagen(area, "Image2", rutaImagen(Imagen::Emblema), Ajuste::Natural, 120, 0, 675, 945);
+    etiqueta(area, "Label1", departamentoDelAutor(), fuente(caraDeInterfaz(), 8.25, true), 960, 360, 3255,
+             375);
+    etiqueta(area, "Label5", ministerioDelAutor(), 960, 600, 3255, 375);
 
     QWidget* calendar1 = calendario_->control();
     calendar1->setParent(area);
@@ -106,17 +85,16 @@ void frmDia::crearControles(QWidget* area) {
     QLabel* rotulos[3] = {};
     for (int i = 0; i < 3; ++i) {
         const auto& t = titulos[i];
-        rotulos[i] = etiqueta(area, t.nombre, QString::fromUtf8(t.texto));
+        rotulos[i] = etiqueta(area, t.nombre, QString::fromUtf8(t.texto), t.izquierda, 3480, 615, 255);
         rotulos[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        colocar(rotulos[i], t.izquierda, 3480, 615, 255);
     }
 
-    txtDia_ = caja(area, "txtDia");
-    colocar(txtDia_, 765, 3720, 375, 285);
-    txtMes_ = caja(area, "txtMes");
-    colocar(txtMes_, 1965, 3720, 375, 285);
-    txtAnio_ = caja(area, "txtAnio");
-    colocar(txtAnio_, 2925, 3720, 855, 285);
+    txtDia_ = new QLineEdit(area);
+    ubicar(txtDia_, "txtDia", 765, 3720, 375, 285);
+    txtMes_ = new QLineEdit(area);
+    ubicar(txtMes_, "txtMes", 1965, 3720, 375, 285);
+    txtAnio_ = new QLineEdit(area);
+    ubicar(txtAnio_, "txtAnio", 2925, 3720, 855, 285);
     // The label above a box is what a screen reader says for it.
     rotulos[0]->setBuddy(txtDia_);
     rotulos[1]->setBuddy(txtMes_);
@@ -126,14 +104,11 @@ void frmDia::crearControles(QWidget* area) {
     connect(txtMes_, &QLineEdit::textChanged, this, &frmDia::txtMes_Change);
     connect(txtAnio_, &QLineEdit::textChanged, this, &frmDia::txtAnio_Change);
 
-    colocar(imagen(area, "Image3", banner, true), 0, 4005, 4620, 1650);
-    lblSem_ = etiqueta(area, "lblSem", {});
+    imagen(area, "Image3", banner, Ajuste::Estirada, 0, 4005, 4620, 1650);
+    lblSem_ = etiqueta(area, "lblSem", {}, fuente(caraDeInterfaz(), 9.75, true), 360, 4170, 3855, 405);
     lblSem_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lblSem_->setFont(fuente(caraDeInterfaz(), 9.75, true));
-    colocar(lblSem_, 360, 4170, 3855, 405);
-    lblSemana_ = etiqueta(area, "lblSemana", {});
+    lblSemana_ = etiqueta(area, "lblSemana", {}, 375, 4560, 3855, 975);
     lblSemana_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    colocar(lblSemana_, 375, 4560, 3855, 975);
 
     setTabOrder(txtMes_, txtAnio_);
     setTabOrder(txtAnio_, calendar1);

@@ -42,28 +42,16 @@ void frmHoy::crearMenus(QMenuBar* barra) {
 }
 
 void frmHoy::crearControles(QWidget* area) {
-    auto* picture2 = new QLabel(area);
-    picture2->setObjectName(QStringLiteral("Picture2"));
-    picture2->setPixmap(QPixmap(rutaImagen(Imagen::EmblemaNombre)));
-    colocar(picture2, 1328, 120, 2535, 975);
-
-    auto* image1 = new QLabel(area);
-    image1->setObjectName(QStringLiteral("Image1"));
-    image1->setPixmap(QPixmap(rutaImagen(Imagen::Banner)));
-    image1->setScaledContents(true);
-    colocar(image1, 165, 1320, 4860, 1170);
+    imagen(area, "Picture2", rutaImagen(Imagen::EmblemaNombre), Ajuste::Natural, 1328, 120, 2535, 975);
+    imagen(area, "Image1", rutaImagen(Imagen::Banner), Ajuste::Estirada, 165, 1320, 4860, 1170);
 
     // Created after the banner so that it lies on top of it.
-    lblSemana_ = new QLabel(area);
-    lblSemana_->setObjectName(QStringLiteral("lblSemana"));
+    lblSemana_ = etiqueta(area, "lblSemana", {}, fuente(caraDeInterfaz(), 9.75), 165, 1320, 4860, 1170);
     lblSemana_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lblSemana_->setFont(fuente(caraDeInterfaz(), 9.75));
-    colocar(lblSemana_, 165, 1320, 4860, 1170);
 
     cmdAceptar_ = new QPushButton(QStringLiteral("&Aceptar"), area);
-    cmdAceptar_->setObjectName(QStringLiteral("cmdAceptar"));
     cmdAceptar_->setDefault(true);
-    colocar(cmdAceptar_, 1680, 2760, 1815, 495);
+    ubicar(cmdAceptar_, "cmdAceptar", 1680, 2760, 1815, 495);
     connect(cmdAceptar_, &QPushButton::clicked, this, &frmHoy::cmdAceptar_Click);
     // Enter presses it wherever the focus is.
     fijarBotones(cmdAceptar_);

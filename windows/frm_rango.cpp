@@ -46,30 +46,17 @@ frmRango::frmRango(Servicios& servicios, FabricaImpresora fabricaImpresora)
 }
 
 void frmRango::crearControles(QWidget* area) {
-    const auto ubicar = [](QWidget* control, const char* nombre, int x, int y, int ancho, int alto) {
-        control->setObjectName(QLatin1String(nombre));
-        colocar(control, x, y, ancho, alto);
-    };
-
     // Decoration, made first so that it lies under the controls.
-    auto* fondo = new QLabel(area);
-    fondo->setPixmap(QPixmap(rutaImagen(Imagen::Banner)));
-    fondo->setScaledContents(true);
-    ubicar(fondo, "imgFondo", 0, 975, 4680, 5760 - 975);
-    auto* banner = new QLabel(area);
-    banner->setPixmap(QPixmap(rutaImagen(Imagen::EmblemaNombre)));
-    banner->setScaledContents(true);
-    ubicar(banner, "imgBanner", 960, 0, 2655, 975);
+    imagen(area, "imgFondo", rutaImagen(Imagen::Banner), Ajuste::Estirada, 0, 975, 4680, 5760 - 975);
+    imagen(area, "imgBanner", rutaImagen(Imagen::EmblemaNombre), Ajuste::Estirada, 960, 0, 2655, 975);
 
     // The label above a box is what a screen reader says for it.
-    auto* label1 = new QLabel(QStringLiteral("Año"), area);
-    ubicar(label1, "Label1", 240, 1200, 735, 255);
+    QLabel* label1 = etiqueta(area, "Label1", QStringLiteral("Año"), 240, 1200, 735, 255);
     txtAnio_ = new QLineEdit(area);
     ubicar(txtAnio_, "txtAnio", 240, 1440, 735, 315);
     label1->setBuddy(txtAnio_);
 
-    auto* label2 = new QLabel(QStringLiteral("Reporte"), area);
-    ubicar(label2, "Label2", 1125, 1200, 1335, 255);
+    QLabel* label2 = etiqueta(area, "Label2", QStringLiteral("Reporte"), 1125, 1200, 1335, 255);
     cboSem_ = new QComboBox(area);
     label2->setBuddy(cboSem_);
     cboSem_->setEditable(true);

@@ -14,19 +14,6 @@
 
 namespace tarvolo {
 
-namespace {
-
-QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto, const QFont& f) {
-    auto* l = new QLabel(texto, padre);
-    l->setObjectName(QString::fromLatin1(nombre));
-    l->setFont(f);
-    // A click on a label or picture stays there instead of reaching the frame.
-    l->setAttribute(Qt::WA_NoMousePropagation);
-    return l;
-}
-
-}  // namespace
-
 frmSplash::frmSplash(Servicios& servicios) : VentanaPrograma(servicios, kFrmSplash) {
     // A title bar without any system button, and no task-bar button.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -53,39 +40,30 @@ void frmSplash::crearControles() {
     const QString sansSerif = caraDeInterfaz();
 
     frame1_ = new QFrame(this);
-    frame1_->setObjectName(QStringLiteral("Frame1"));
     fondoBlanco(frame1_);
-    colocar(frame1_, 120, 120, 7200, 4005);
+    ubicar(frame1_, "Frame1", 120, 120, 7200, 4005);
 
-    QLabel* picture3 = etiqueta(frame1_, "Picture3", {}, font());
-    picture3->setPixmap(QPixmap(rutaImagen(Imagen::Logo)));
-    colocar(picture3, 120, 120, 3750, 1095);
-    QLabel* picture2 = etiqueta(frame1_, "Picture2", {}, font());
-    picture2->setPixmap(QPixmap(rutaImagen(Imagen::Banner)));
-    picture2->setScaledContents(true);
-    colocar(picture2, 4560, 120, 2295, 1095);
+    imagen(frame1_, "Picture3", rutaImagen(Imagen::Logo), Ajuste::Natural, 120, 120, 3750, 1095);
+    imagen(frame1_, "Picture2", rutaImagen(Imagen::Banner), Ajuste::Estirada, 4560, 120, 2295, 1095);
 
-    lblProductName_ =
-        etiqueta(frame1_, "lblProductName", QStringLiteral("Producto"), fuente(arial, 26.25, true));
-    lblProductName_->move(pixeles(this, 1680), pixeles(this, 1740));
-    lblProductName_->adjustSize();
+    lblProductName_ = etiquetaAjustada(frame1_, "lblProductName", QStringLiteral("Producto"),
+                                       fuente(arial, 26.25, true), 1680, 1740);
 
-    QLabel* label1 =
-        etiqueta(frame1_, "Label1", QStringLiteral("Semanas Epidemiológicas"), fuente(sansSerif, 13.5));
-    colocar(label1, 1680, 2280, 4095, 735);
+    etiqueta(frame1_, "Label1", QStringLiteral("Semanas Epidemiológicas"), fuente(sansSerif, 13.5), 1680,
+             2280, 4095, 735);
 
-    lblVersion_ = etiqueta(frame1_, "lblVersion", QStringLiteral("Versión"), fuente(arial, 12, true));
+    lblVersion_ = etiquetaAjustada(frame1_, "lblVersion", QStringLiteral("Versión"), fuente(arial, 12, true),
+                                   6000, 3300);
     lblVersion_->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    lblVersion_->move(pixeles(this, 6000), pixeles(this, 3300));
-    lblVersion_->adjustSize();
     derechaVersion_ = lblVersion_->geometry().right();
 
-    colocar(etiqueta(frame1_, "lblWarning", creditoDesarrollo(), fuente(arial, 8.25)), 120, 3660, 4215, 315);
-    colocar(etiqueta(frame1_, "Label2", paisDelAutor(), fuente(sansSerif, 8.25, true)), 2880, 3660, 2055,
-            255);
-    QLabel* licencia = etiqueta(frame1_, "lblLicenseTo", QString(), fuente(arial, 8.25));
-    licencia->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    colocar(licencia, 4200, 3660, 2775, 255);
+    etiqueta(frame1_, "lblWarning", creditoDesarrollo(), fuente(arial, 8.25), 120, 3660, 4215, 315);
+    etiqueta(frame1_, "Label2", paisDelAutor(), fuente(sansSerif, 8.25, true), 2880, 3660, 2055, 255);
+    etiqueta(frame1_, "lblLicenseTo", QString(), fuente(arial, 8.25), 4200, 3660, 2775, 255)
+        ->setAlignment(Qt::AlignRight | Qt::AlignTop);
+
+    // A click on a label or picture stays there instead of reaching the frame.
+    for (QLabel* l : frame1_->findChildren<QLabel*>()) l->setAttribute(Qt::WA_NoMousePropagation);
 }
 
 void frmSplash::Form_Load() {

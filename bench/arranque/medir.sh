@@ -8,10 +8,6 @@ set -euo pipefail
 build=$1; veces=${2:-9}
 cronometro=$build/bench/arranque/cronometro
 
-pids=()
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; wait 2>/dev/null || true; }
-trap cleanup EXIT
-
 source "$(dirname "$0")/../../scripts/escritorio_virtual.sh"
 sesion_privada "$(mktemp -d)"
 iniciar_xvfb /dev/null

@@ -9,10 +9,6 @@ set -euo pipefail
 build=$1; n1=${2:-250}; n2=${3:-1000}
 fuentes=$(cd "$(dirname "$0")/../.." && pwd)
 
-pids=()
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; wait 2>/dev/null || true; }
-trap cleanup EXIT
-
 source "$fuentes/scripts/escritorio_virtual.sh"
 sesion_privada "$(mktemp -d)"
 ESCRITORIO_LIMITE=7200

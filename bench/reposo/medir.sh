@@ -7,10 +7,6 @@
 set -euo pipefail
 programa=$1; segundos=${2:-30}
 
-pids=()
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; wait 2>/dev/null || true; }
-trap cleanup EXIT
-
 source "$(dirname "$0")/../../scripts/escritorio_virtual.sh"
 sesion_privada "$(mktemp -d)"
 iniciar_xvfb /dev/null

@@ -9,15 +9,13 @@ tarvolo=$1
 cli=$2
 out=$3
 fuentes=$(cd "$(dirname "$0")/../.." && pwd)
-rm -rf "$out"
-mkdir -p "$out"
+source "$fuentes/scripts/escritorio_virtual.sh"
+carpeta_vacia "$out"
 
-pids=()
 impresora=
 cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  terminar_procesos
   [ -z "$impresora" ] || bash "$fuentes/scripts/cups-pdf-printer.sh" stop "$impresora" || true
-  wait 2>/dev/null || true
 }
 trap cleanup EXIT
 
@@ -28,16 +26,11 @@ foto() {
   fotos+=("$out/$1.png")
 }
 
-fail() {
-  echo "FALLO: $*" >&2
-  import -window root "$out/fallo.png" 2>/dev/null && echo "pantalla: $out/fallo.png" >&2
-  xwininfo -root -tree >"$out/ventanas.txt" 2>/dev/null || true
-  # What a screen reader would read in the window of the step that failed.
+# What a screen reader would read in the window of the step that failed.
+al_fallar() {
   [ -z "${rango:-}" ] || pantalla textos "$rango" >"$out/controles.txt" 2>&1 || true
-  exit 1
 }
 
-source "$fuentes/scripts/escritorio_virtual.sh"
 sesion_privada "$out/sesion"
 # Nothing this test starts outlives its own time limit in CTest.
 ESCRITORIO_LIMITE=280

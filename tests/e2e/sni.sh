@@ -12,23 +12,9 @@ tarvolo=$1
 out=$2
 cli=${3:-}
 fuentes=$(cd "$(dirname "$0")/../.." && pwd)
-rm -rf "$out"
-mkdir -p "$out"
-
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FALLO: $*" >&2
-  import -window root "$out/fallo.png" 2>/dev/null && echo "pantalla: $out/fallo.png" >&2
-  exit 1
-}
-
 source "$fuentes/scripts/escritorio_virtual.sh"
+carpeta_vacia "$out"
+
 sesion_privada "$out/sesion"
 ESCRITORIO_LIMITE=110
 L=20

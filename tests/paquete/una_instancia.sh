@@ -9,24 +9,9 @@ tarvolo=$1
 id=$2
 out=$3
 fuentes=$(cd "$(dirname "$0")/../.." && pwd)
-rm -rf "$out"
-mkdir -p "$out"
-
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FALLO: $*" >&2
-  import -window root "$out/fallo.png" 2>/dev/null && echo "pantalla: $out/fallo.png" >&2
-  xwininfo -root -tree >"$out/ventanas.txt" 2>/dev/null || true
-  exit 1
-}
-
 source "$fuentes/scripts/escritorio_virtual.sh"
+carpeta_vacia "$out"
+
 ESCRITORIO_LIMITE=170
 
 # The session's own runtime folder, so that nothing running elsewhere on the

@@ -44,6 +44,16 @@ protected:
         ASSERT_TRUE(QFileInfo::exists(ruta()));
     }
 
+    // A client of the running program's socket, as a later start is.
+    bool conectar(QLocalSocket& cliente) const {
+        cliente.connectToServer(ruta());
+        return cliente.waitForConnected(kLimiteMs);
+    }
+    static bool enviar(QLocalSocket& cliente, const QByteArray& datos) {
+        cliente.write(datos);
+        return cliente.waitForBytesWritten(kLimiteMs);
+    }
+
     QTemporaryDir carpeta;
     int avisos = 0;
 };
@@ -67,11 +77,9 @@ TEST_F(CanalLocalTest, ALaterStartReachesTheRunningOneWhichIsToldOnce) {
 TEST_F(CanalLocalTest, OnlyTheProgramsOwnRequestShowsTheWindow) {
     auto canal = primero();
     QLocalSocket ajeno;
-    ajeno.connectToServer(ruta());
-    ASSERT_TRUE(ajeno.waitForConnected(kLimiteMs));
+    ASSERT_TRUE(conectar(ajeno));
     ajeno.write("otra cosa\nmostrar frmHoy y algo\n");
-    ajeno.write(CanalLocal::kOrdenMostrarHoy);
-    ASSERT_TRUE(ajeno.waitForBytesWritten(kLimiteMs));
+    ASSERT_TRUE(enviar(ajeno, CanalLocal::kOrdenMostrarHoy));
     EXPECT_TRUE(QTest::qWaitFor([this] { return avisos > 0; }, kLimiteMs));
     ajeno.disconnectFromServer();
     EXPECT_EQ(avisos, 1);
@@ -80,14 +88,11 @@ TEST_F(CanalLocalTest, OnlyTheProgramsOwnRequestShowsTheWindow) {
 TEST_F(CanalLocalTest, ARequestSplitAcrossWritesIsReadWhole) {
     auto canal = primero();
     QLocalSocket lento;
-    lento.connectToServer(ruta());
-    ASSERT_TRUE(lento.waitForConnected(kLimiteMs));
-    lento.write("mostrar ");
-    ASSERT_TRUE(lento.waitForBytesWritten(kLimiteMs));
+    ASSERT_TRUE(conectar(lento));
+    ASSERT_TRUE(enviar(lento, "mostrar "));
     QTest::qWait(0);
     EXPECT_EQ(avisos, 0);
-    lento.write("frmHoy\n");
-    ASSERT_TRUE(lento.waitForBytesWritten(kLimiteMs));
+    ASSERT_TRUE(enviar(lento, "frmHoy\n"));
     EXPECT_TRUE(QTest::qWaitFor([this] { return avisos == 1; }, kLimiteMs));
 }
 

@@ -6,7 +6,9 @@
 
 #include <chrono>
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calendar/error_ejecucion.h"
@@ -52,6 +54,22 @@ void esperarFinesDeLinea(const std::string& s) {
     EXPECT_TRUE(oraculo::utf8Valido(s));
 }
 
+// A whole text: its line ends, its length in characters and its count of CR LF.
+void esperarTexto(const std::string& s, size_t largo, size_t finesDeLinea) {
+    esperarFinesDeLinea(s);
+    EXPECT_EQ(caracteres(s), largo);
+    EXPECT_EQ(contar(s, "\r\n"), finesDeLinea);
+}
+
+// The text has `filas` lines, and each line numbered in `esperadas` reads as
+// given there.
+void esperarLineas(const std::string& s, size_t filas,
+                   std::initializer_list<std::pair<size_t, std::string>> esperadas) {
+    const auto l = lineas(s);
+    ASSERT_EQ(l.size(), filas);
+    for (const auto& [i, texto] : esperadas) EXPECT_EQ(l[i], texto) << "line " << i;
+}
+
 int numeroDeError(const std::function<void()>& f) {
     try {
         f();
@@ -67,10 +85,8 @@ const std::string kCabeceraSemanas = "        |   Semana   |      Desde       | 
 
 TEST(TablaSemanas, Anio2005) {
     const std::string s = tarvolo::TablaSemanas("2005", kHoy);
-    esperarFinesDeLinea(s);
-    EXPECT_EQ(caracteres(s), 3140u);
+    esperarTexto(s, 3140u, 53u);
     EXPECT_EQ(s.size(), 3140u);  // plain ASCII
-    EXPECT_EQ(contar(s, "\r\n"), 53u);
     const auto l = lineas(s);
     ASSERT_EQ(l.size(), 53u);  // header and 52 rows, no empty line before
     EXPECT_EQ(l[0], kCabeceraSemanas);
@@ -83,9 +99,7 @@ TEST(TablaSemanas, Anio2005) {
 
 TEST(TablaSemanas, Anio2003De53Semanas) {
     const std::string s = tarvolo::TablaSemanas(2003, kHoy);
-    esperarFinesDeLinea(s);
-    EXPECT_EQ(caracteres(s), 3199u);
-    EXPECT_EQ(contar(s, "\r\n"), 54u);
+    esperarTexto(s, 3199u, 54u);
     const auto l = lineas(s);
     ASSERT_EQ(l.size(), 54u);
     EXPECT_EQ(l[1], "        |         1        |  29/12/2002  |  04/01/2003  |");
@@ -93,17 +107,15 @@ TEST(TablaSemanas, Anio2003De53Semanas) {
 }
 
 TEST(TablaSemanas, Anio2004EmpiezaDentroDeLaSemana53De2003) {
-    const auto l = lineas(tarvolo::TablaSemanas("2004", kHoy));
-    ASSERT_EQ(l.size(), 53u);
-    EXPECT_EQ(l[1], "        |         1        |  04/01/2004  |  10/01/2004  |");
-    EXPECT_EQ(l[52], "        |       52        |  26/12/2004  |  01/01/2005  |");
+    esperarLineas(tarvolo::TablaSemanas("2004", kHoy), 53u,
+                  {{1, "        |         1        |  04/01/2004  |  10/01/2004  |"},
+                   {52, "        |       52        |  26/12/2004  |  01/01/2005  |"}});
 }
 
 TEST(TablaSemanas, Anio2008EmpiezaEnSabado) {
-    const auto l = lineas(tarvolo::TablaSemanas("2008", kHoy));
-    ASSERT_EQ(l.size(), 54u);
-    EXPECT_EQ(l[1], "        |         1        |  30/12/2007  |  05/01/2008  |");
-    EXPECT_EQ(l[53], "        |       53        |  28/12/2008  |  03/01/2009  |");
+    esperarLineas(tarvolo::TablaSemanas("2008", kHoy), 54u,
+                  {{1, "        |         1        |  30/12/2007  |  05/01/2008  |"},
+                   {53, "        |       53        |  28/12/2008  |  03/01/2009  |"}});
 }
 
 TEST(TablaSemanas, LargoDeCadaFilaSegunLaSemana) {
@@ -121,9 +133,7 @@ TEST(TablaSemanas, LargoDeCadaFilaSegunLaSemana) {
 
 TEST(TablaAmbas, Anio2005) {
     const std::string s = tarvolo::TablaAmbas("2005", kHoy);
-    esperarFinesDeLinea(s);
-    EXPECT_EQ(caracteres(s), 3387u);
-    EXPECT_EQ(contar(s, "\r\n"), 53u);
+    esperarTexto(s, 3387u, 53u);
     const auto l = lineas(s);
     ASSERT_EQ(l.size(), 53u);
     EXPECT_EQ(l[0],
@@ -136,9 +146,7 @@ TEST(TablaAmbas, Anio2005) {
 
 TEST(TablaAmbas, Anio2003De53Semanas) {
     const std::string s = tarvolo::TablaAmbas("2003", kHoy);
-    esperarFinesDeLinea(s);
-    EXPECT_EQ(caracteres(s), 3450u);
-    EXPECT_EQ(contar(s, "\r\n"), 54u);
+    esperarTexto(s, 3450u, 54u);
     const auto l = lineas(s);
     ASSERT_EQ(l.size(), 54u);
     EXPECT_EQ(l[53], "  |     53      |  28/12/2003  |  03/01/2004  |     13      |");
@@ -164,10 +172,8 @@ TEST(TablaAmbas, LargoDeCadaFilaYCuatrisemanaDeCadaSemana) {
 
 TEST(TablaCuatrisemanas, Anio2005) {
     const std::string s = tarvolo::TablaCuatrisemanas("2005", kHoy);
-    esperarFinesDeLinea(s);
+    esperarTexto(s, 819u, 16u);
     EXPECT_EQ(s.substr(0, 4), "\r\n\r\n");  // two empty lines before the header
-    EXPECT_EQ(caracteres(s), 819u);
-    EXPECT_EQ(contar(s, "\r\n"), 16u);
     const auto l = lineas(s);
     ASSERT_EQ(l.size(), 16u);
     EXPECT_EQ(l[0], "");
@@ -180,17 +186,15 @@ TEST(TablaCuatrisemanas, Anio2005) {
 }
 
 TEST(TablaCuatrisemanas, Anio2003ConUltimoPeriodoDeCincoSemanas) {
-    const auto l = lineas(tarvolo::TablaCuatrisemanas("2003", kHoy));
-    ASSERT_EQ(l.size(), 16u);
-    EXPECT_EQ(l[3], "          |       1      |  29/12/2002  |  25/01/2003  |");
-    EXPECT_EQ(l[15], "          |     13      |  30/11/2003  |  03/01/2004  |");
+    esperarLineas(tarvolo::TablaCuatrisemanas("2003", kHoy), 16u,
+                  {{3, "          |       1      |  29/12/2002  |  25/01/2003  |"},
+                   {15, "          |     13      |  30/11/2003  |  03/01/2004  |"}});
 }
 
 TEST(TablaCuatrisemanas, Anio2008) {
-    const auto l = lineas(tarvolo::TablaCuatrisemanas("2008", kHoy));
-    ASSERT_EQ(l.size(), 16u);
-    EXPECT_EQ(l[3], "          |       1      |  30/12/2007  |  26/01/2008  |");
-    EXPECT_EQ(l[15], "          |     13      |  30/11/2008  |  03/01/2009  |");
+    esperarLineas(tarvolo::TablaCuatrisemanas("2008", kHoy), 16u,
+                  {{3, "          |       1      |  30/12/2007  |  26/01/2008  |"},
+                   {15, "          |     13      |  30/11/2008  |  03/01/2009  |"}});
 }
 
 TEST(TablaCuatrisemanas, CualquierAnio819CaracteresY13Filas) {
@@ -218,10 +222,8 @@ TEST(ListadoSemanas, LasPiezasLiteralesTienenSuLargo) {
 
 TEST(ListadoSemanas, Anio2005) {
     const std::string s = tarvolo::ListadoSemanas("2005", kHoy);
-    esperarFinesDeLinea(s);
-    EXPECT_EQ(caracteres(s), 4553u);
+    esperarTexto(s, 4553u, 54u);
     EXPECT_EQ(s.size(), 4554u);  // "Ó" is two bytes
-    EXPECT_EQ(contar(s, "\r\n"), 54u);
     const auto l = lineas(s);
     ASSERT_EQ(l.size(), 54u);
     EXPECT_EQ(l[0], kTituloSemanas + "2005");
@@ -233,9 +235,7 @@ TEST(ListadoSemanas, Anio2005) {
 
 TEST(ListadoSemanas, Anio2003De53Semanas) {
     const std::string s = tarvolo::ListadoSemanas("2003", kHoy);
-    esperarFinesDeLinea(s);
-    EXPECT_EQ(contar(s, "\r\n"), 55u);
-    EXPECT_EQ(caracteres(s), 4553u + 84u + 2u);
+    esperarTexto(s, 4553u + 84u + 2u, 55u);
     const auto l = lineas(s);
     ASSERT_EQ(l.size(), 55u);
     EXPECT_EQ(l[2], kSangria + "Semana   1:    del   29/12/2002   al   04/01/2003");
@@ -246,10 +246,8 @@ TEST(ListadoSemanas, Anio2003De53Semanas) {
 
 TEST(ListadoAmbas, Anio2005) {
     const std::string s = tarvolo::ListadoAmbas("2005", kHoy);
-    esperarFinesDeLinea(s);
-    EXPECT_EQ(caracteres(s), 5629u);
+    esperarTexto(s, 5629u, 54u);
     EXPECT_EQ(s.size(), 5630u);
-    EXPECT_EQ(contar(s, "\r\n"), 54u);
     const auto l = lineas(s);
     ASSERT_EQ(l.size(), 54u);
     EXPECT_EQ(l[0], kTituloSemanas + "2005");  // the same title as ListadoSemanas
@@ -275,10 +273,8 @@ TEST(ListadoAmbas, Anio2003De53Semanas) {
 
 TEST(ListadoCuatrisemanas, Anio2005) {
     const std::string s = tarvolo::ListadoCuatrisemanas("2005", kHoy);
-    esperarFinesDeLinea(s);
-    EXPECT_EQ(caracteres(s), 1335u);
+    esperarTexto(s, 1335u, 15u);
     EXPECT_EQ(s.size(), 1336u);
-    EXPECT_EQ(contar(s, "\r\n"), 15u);
     const auto l = lineas(s);
     ASSERT_EQ(l.size(), 15u);
     EXPECT_EQ(l[0], "                                    CUATRISEMANAS EPIDEMIOLÓGICAS DEL 2005");

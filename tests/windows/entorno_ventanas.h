@@ -26,15 +26,27 @@ namespace tarvolo::prueba {
 
 using namespace std::chrono_literals;
 
-// The windows registered by name as the program does, on fake back ends
-// and a fixed today (5 March 2005 unless a test moves it). The year table
-// window prints on a recording printer, which fails where `fallarEn` says.
-class EntornoVentanas : public ::testing::Test {
+// The program's services on a fixed today (5 March 2005 unless a test moves
+// it), with recorded messages and no window registered yet. Windows closed
+// during a test are deleted when it ends.
+class ServiciosDePrueba : public ::testing::Test {
 protected:
     RelojFijo reloj{2005y / std::chrono::March / 5};
     MensajesGrabados mensajes;
     Ventanas ventanas;
     Servicios servicios{ventanas, mensajes, reloj};
+
+    ~ServiciosDePrueba() override { borrarCerradas(); }
+
+    // Closed windows are deleted at the next turn of the event loop.
+    static void borrarCerradas() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+};
+
+// The windows registered by name as the program does, on fake back ends.
+// The year table window prints on a recording printer, which fails where
+// `fallarEn` says.
+class EntornoVentanas : public ServiciosDePrueba {
+protected:
     std::shared_ptr<EstadoCalendario> calendario = std::make_shared<EstadoCalendario>();
     RegistroFalso registro;
     LanzadorFalso lanzador;
@@ -78,9 +90,6 @@ protected:
             if (ventanas.abierta(QString::fromLatin1(n)) != nullptr) nombres.append(QString::fromLatin1(n));
         return nombres;
     }
-
-    // Closed windows are deleted at the next turn of the event loop.
-    static void borrarCerradas() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     template <typename T = QWidget>
     static T* hijo(const QWidget* ventana, const char* nombre) {

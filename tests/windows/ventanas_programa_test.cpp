@@ -9,8 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "falsos/mensajes_grabados.h"
-#include "falsos/reloj_fijo.h"
+#include "entorno_ventanas.h"
 #include "resources/recursos.h"
 #include "windows/frm_about.h"
 #include "windows/frm_dia.h"
@@ -24,17 +23,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
-class VentanasDelProgramaTest : public ::testing::Test {
-protected:
-    RelojFijo reloj{2005y / std::chrono::March / 5};
-    MensajesGrabados mensajes;
-    Ventanas ventanas;
-    Servicios servicios{ventanas, mensajes, reloj};
-
-    ~VentanasDelProgramaTest() override {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-};
+// The real windows, registered by the program's own VentanasDelPrograma.
+class VentanasDelProgramaTest : public ServiciosDePrueba {};
 
 TEST_F(VentanasDelProgramaTest, RegistersTheFiveWindowsWithTheirRealBackEnds) {
     VentanasDelPrograma programa(servicios);

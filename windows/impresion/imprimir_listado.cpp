@@ -7,22 +7,25 @@ namespace tarvolo {
 
 namespace {
 
+// The printer's default face, in bold or not, at `puntos`.
+void fijarLetra(Impresora& impresora, bool negrita, float puntos) {
+    impresora.fijarFuente(QString());
+    impresora.fijarNegrita(negrita);
+    impresora.fijarTamano(puntos);
+}
+
 // Throws whatever the printer throws; the caller turns it into one message.
 void imprimirPagina(Impresora& impresora, const QString& listado) {
     const QString pie = textoPie();
 
-    impresora.fijarFuente(QString());
-    impresora.fijarNegrita(true);
-    impresora.fijarTamano(12.0f);
+    fijarLetra(impresora, true, 12.0f);
     // Halved in single precision on purpose: the page is laid out in floats.
     const float mitadPagina = impresora.altoPagina() / 2.0f;
     impresora.fijarY(mitadPagina - impresora.altoTexto(listado) / 2.0f);
     // The listing starts at the left edge; no X is set.
     impresora.imprimir(listado);
 
-    impresora.fijarFuente(QString());
-    impresora.fijarNegrita(false);
-    impresora.fijarTamano(8.0f);
+    fijarLetra(impresora, false, 8.0f);
     // The footer stays on the line where the listing left off.
     const float mitadAncho = impresora.anchoPagina() / 2.0f;
     impresora.fijarX(mitadAncho - impresora.anchoTexto(pie) / 2.0f);
