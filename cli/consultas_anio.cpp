@@ -51,47 +51,59 @@ int uso(std::ostream& errores, std::string_view forma) {
     return 2;
 }
 
+// What every query does around its own answer: from `minimo` to `maximo`
+// arguments, the year first, then `responder(año)` for the status; output
+// flushed so that a pipe sees each answer as it is made.
+template <typename Respuesta>
+int consultarAnio(const std::vector<std::string>& argumentos, std::size_t minimo, std::size_t maximo,
+                  std::string_view forma, const Fecha& hoy, std::ostream& salida, std::ostream& errores,
+                  Respuesta responder) {
+    if (argumentos.size() < minimo || argumentos.size() > maximo) return uso(errores, forma);
+    const auto anio = leerAnio(argumentos[0], hoy, errores);
+    if (!anio) return 1;
+    const int estado = responder(*anio);
+    salida.flush();
+    return estado;
+}
+
 }  // namespace
 
 int ordenFechas(const std::vector<std::string>& argumentos, const Fecha& hoy, std::ostream& salida,
                 std::ostream& errores) {
-    if (argumentos.empty() || argumentos.size() > 2) return uso(errores, "fechas AÑO [SEMANA]");
-    const auto anio = leerAnio(argumentos[0], hoy, errores);
-    if (!anio) return 1;
-    if (argumentos.size() == 2) {
-        const auto semana = leerSemana(argumentos[1], *anio, errores);
-        if (!semana) return 1;
-        escribirIntervalo(salida, anio->domingo(*semana), anio->sabado(*semana));
-    } else {
-        for (int semana = 1; semana <= anio->semanas; ++semana) {
-            salida << semana << ' ';
-            escribirIntervalo(salida, anio->domingo(semana), anio->sabado(semana));
-        }
-    }
-    salida.flush();
-    return 0;
+    return consultarAnio(argumentos, 1, 2, "fechas AÑO [SEMANA]", hoy, salida, errores,
+                         [&](const AnioTabla& anio) {
+                             if (argumentos.size() == 2) {
+                                 const auto semana = leerSemana(argumentos[1], anio, errores);
+                                 if (!semana) return 1;
+                                 escribirIntervalo(salida, anio.domingo(*semana), anio.sabado(*semana));
+                                 return 0;
+                             }
+                             for (int semana = 1; semana <= anio.semanas; ++semana) {
+                                 salida << semana << ' ';
+                                 escribirIntervalo(salida, anio.domingo(semana), anio.sabado(semana));
+                             }
+                             return 0;
+                         });
 }
 
 int ordenSemanas(const std::vector<std::string>& argumentos, const Fecha& hoy, std::ostream& salida,
                  std::ostream& errores) {
-    if (argumentos.size() != 1) return uso(errores, "semanas AÑO");
-    const auto anio = leerAnio(argumentos[0], hoy, errores);
-    if (!anio) return 1;
-    salida << anio->semanas << '\n';
-    salida.flush();
-    return 0;
+    return consultarAnio(argumentos, 1, 1, "semanas AÑO", hoy, salida, errores, [&](const AnioTabla& anio) {
+        salida << anio.semanas << '\n';
+        return 0;
+    });
 }
 
 int ordenCuatrisemana(const std::vector<std::string>& argumentos, const Fecha& hoy, std::ostream& salida,
                       std::ostream& errores) {
-    if (argumentos.size() != 2) return uso(errores, "cuatrisemana AÑO N");
-    const auto anio = leerAnio(argumentos[0], hoy, errores);
-    if (!anio) return 1;
-    const auto n = leerNumero(argumentos[1], 1, 13, "cuatrisemana", "de 1 a 13", errores);
-    if (!n) return 1;
-    escribirIntervalo(salida, anio->domingo(anio->primeraSemana(*n)), anio->sabado(anio->ultimaSemana(*n)));
-    salida.flush();
-    return 0;
+    return consultarAnio(
+        argumentos, 2, 2, "cuatrisemana AÑO N", hoy, salida, errores, [&](const AnioTabla& anio) {
+            const auto n = leerNumero(argumentos[1], 1, 13, "cuatrisemana", "de 1 a 13", errores);
+            if (!n) return 1;
+            escribirIntervalo(salida, anio.domingo(anio.primeraSemana(*n)),
+                              anio.sabado(anio.ultimaSemana(*n)));
+            return 0;
+        });
 }
 
 }  // namespace tarvolo
