@@ -15,11 +15,14 @@ iniciar_trayer /dev/null
 timeout $((segundos + 60)) "$programa" >/dev/null 2>&1 &
 pids+=("$!")
 # The program itself, not the timeout that watches over it.
-pid=$(timeout 10 bash -c "until pgrep -P $! -n; do sleep 0.1; done")
-# The splash is the only window the program maps by itself; it closes after
-# three seconds. Idle means after that.
-timeout 20 bash -c "until xdotool search --pid $pid --onlyvisible --name Tarvolo >/dev/null 2>&1; do sleep 0.2; done"
-timeout 20 bash -c "while xdotool search --pid $pid --onlyvisible --name Tarvolo >/dev/null 2>&1; do sleep 0.2; done"
+esperar 10 pgrep -P "$!" || { echo "medir: el programa no arrancó" >&2; exit 1; }
+pid=$(pgrep -P "$!" -n)
+# The splash is the program's only window titled "Tarvolo" (xdotool's
+# conditions are alternatives unless --all); it closes after three seconds.
+# Idle means after that.
+presentacion() { xdotool search --all --pid "$pid" --onlyvisible --name '^Tarvolo$' >/dev/null 2>&1; }
+esperar 20 presentacion || { echo "medir: no se vio la presentación" >&2; exit 1; }
+esperar 20 eval '! presentacion' || { echo "medir: la presentación no se cerró" >&2; exit 1; }
 sleep 2
 
 cambios() { awk '/^voluntary_ctxt_switches/ {v=$2} /^nonvoluntary_ctxt_switches/ {n=$2} END {print v, n}' "/proc/$pid/status"; }
