@@ -24,9 +24,12 @@ rss() { awk '/^VmRSS:/ {print $2}' "/proc/$pid/status"; }
 icono() { xwininfo -root -tree | awk '/\("tarvolo" "Tarvolo"\)/ && / 22x22\+/ {print $1; exit}' | grep .; }
 esperar 30 icono || { echo "medir: el icono no llegó al área de notificación" >&2; exit 1; }
 read -r ix iy < <(xwininfo -id "$(icono)" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x+11, y+11}')
-# Settled: the splash gone and the balloon shown.
+# Settled: the splash shown and gone again. Waiting only for it to be gone
+# could pass before it ever mapped, on a busy machine, and measure a
+# start-up that had drawn nothing yet.
 presentacion() { xdotool search --onlyvisible --name '^Tarvolo$' >/dev/null 2>&1; }
-esperar 30 eval '! presentacion'
+esperar 30 presentacion || { echo "medir: no se vio la presentación" >&2; exit 1; }
+esperar 30 eval '! presentacion' || { echo "medir: la presentación no se cerró" >&2; exit 1; }
 agarrado() { /usr/bin/python3 "$fuentes/tests/e2e/pantalla.py" agarrado; }
 
 # A right click on the icon, answered by the menu taking the keyboard. A click
