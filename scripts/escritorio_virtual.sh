@@ -80,6 +80,15 @@ esperar_ventana() {
   timeout "$1" xdotool search --sync --onlyvisible --name "^$2\$" 2>/dev/null | head -n1 | grep .
 }
 
+# Waits up to $1 seconds each for the splash (the one window titled just
+# "Tarvolo") to show and then to close: waiting only for it to be gone could
+# pass before it ever mapped, on a busy machine.
+esperar_presentacion() {
+  local w
+  w=$(esperar_ventana "$1" Tarvolo) || return 1
+  esperar "$1" eval "! xwininfo -id $w 2>/dev/null | grep -q IsViewable"
+}
+
 # The accessibility bus on the private session bus, up before the program
 # asks for it, and its registry, which screen readers and pyatspi read.
 iniciar_accesibilidad() {

@@ -24,12 +24,8 @@ rss() { awk '/^VmRSS:/ {print $2}' "/proc/$pid/status"; }
 icono() { xwininfo -root -tree | awk '/\("tarvolo" "Tarvolo"\)/ && / 22x22\+/ {print $1; exit}' | grep .; }
 esperar 30 icono || { echo "medir: el icono no llegó al área de notificación" >&2; exit 1; }
 read -r ix iy < <(xwininfo -id "$(icono)" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x+11, y+11}')
-# Settled: the splash shown and gone again. Waiting only for it to be gone
-# could pass before it ever mapped, on a busy machine, and measure a
-# start-up that had drawn nothing yet.
-presentacion() { xdotool search --onlyvisible --name '^Tarvolo$' >/dev/null 2>&1; }
-esperar 30 presentacion || { echo "medir: no se vio la presentación" >&2; exit 1; }
-esperar 30 eval '! presentacion' || { echo "medir: la presentación no se cerró" >&2; exit 1; }
+# Settled: the splash shown and gone again.
+esperar_presentacion 30 || { echo "medir: la presentación no se mostró y cerró" >&2; exit 1; }
 agarrado() { /usr/bin/python3 "$fuentes/tests/e2e/pantalla.py" agarrado; }
 
 # A right click on the icon, answered by the menu taking the keyboard. A click
@@ -45,7 +41,7 @@ elegir() {
   esperar 30 abrir_menu || { echo "medir: el menú no se abrió" >&2; exit 1; }
   xdotool key --repeat "$1" --delay 20 Down key Return
   esperar 20 eval '! agarrado' || { echo "medir: el menú no se cerró" >&2; exit 1; }
-  timeout 20 xdotool search --sync --onlyvisible --name "^$2\$" >/dev/null ||
+  esperar_ventana 20 "$2" >/dev/null ||
     { echo "medir: no se abrió «$2»" >&2; exit 1; }
 }
 

@@ -17,12 +17,8 @@ pids+=("$!")
 # The program itself, not the timeout that watches over it.
 esperar 10 pgrep -P "$!" || { echo "medir: el programa no arrancó" >&2; exit 1; }
 pid=$(pgrep -P "$!" -n)
-# The splash is the program's only window titled "Tarvolo" (xdotool's
-# conditions are alternatives unless --all); it closes after three seconds.
-# Idle means after that.
-presentacion() { xdotool search --all --pid "$pid" --onlyvisible --name '^Tarvolo$' >/dev/null 2>&1; }
-esperar 20 presentacion || { echo "medir: no se vio la presentación" >&2; exit 1; }
-esperar 20 eval '! presentacion' || { echo "medir: la presentación no se cerró" >&2; exit 1; }
+# The splash closes after three seconds; idle means after that.
+esperar_presentacion 20 || { echo "medir: la presentación no se mostró y cerró" >&2; exit 1; }
 sleep 2
 
 cambios() { awk '/^voluntary_ctxt_switches/ {v=$2} /^nonvoluntary_ctxt_switches/ {n=$2} END {print v, n}' "/proc/$pid/status"; }
