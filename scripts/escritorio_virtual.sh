@@ -5,6 +5,11 @@
 # under a timeout, so that nothing outlives a caller that was killed outright.
 : "${ESCRITORIO_LIMITE:=600}"
 
+# Window titles carry accents, and the X tools print them in the caller's
+# locale: a machine without one (a fresh install sets no LANG) would show
+# them as conversion failures and no title would ever match.
+export LC_ALL=C.UTF-8
+
 # What the caller starts goes into `pids` and ends when the caller exits,
 # whichever way. A caller with more to undo sets its own EXIT trap and calls
 # terminar_procesos from it.

@@ -16,8 +16,10 @@ packages=(
   qt6-translations-l10n  # Qt's own buttons and dialogs in Spanish
   librsvg2-bin  # renders the icon's sizes from its one drawing
   dpkg-dev file  # CPack's Debian package and its dependencies read from the programs
+  time  # the benchmarks' time and peak memory of a command
   lintian desktop-file-utils appstream man-db  # the package's checks
   dbus  # the desktop tests' private session bus
+  libglib2.0-bin  # gdbus, which asks that bus whether the accessibility bus and the tray host are up
   at-spi2-core  # the accessibility bus the desktop test reads windows through
   python3-pyatspi  # reads it
   python3-xlib  # tells whether a menu holds the keyboard

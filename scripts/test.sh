@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
+./scripts/comprobar_ordenes.sh
 
 ./scripts/build.sh build-test -DTARVOLO_WERROR=ON -DTARVOLO_BENCH=ON
 ctest --test-dir build-test --output-on-failure -j2
