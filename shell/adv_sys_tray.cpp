@@ -64,7 +64,7 @@ void AdvSysTray::Destroy() {
 void AdvSysTray::Icon(const QIcon& icono) {
     if (!registrado_) return;
     registro_.fijarHIcon(identificadorDeIcono(icono));
-    bandeja_.modificar(registro_);
+    modificarSinGlobo();
 }
 
 QIcon AdvSysTray::Icon() const {
@@ -74,7 +74,17 @@ QIcon AdvSysTray::Icon() const {
 void AdvSysTray::Tooltip(const QString& texto) {
     if (!registrado_) return;
     registro_.fijarSzTip(texto, static_cast<std::size_t>(limiteTip_));
-    bandeja_.modificar(registro_);
+    modificarSinGlobo();
+}
+
+void AdvSysTray::modificarSinGlobo() {
+    // The balloon text stays in the record until the next ShowBalloon or
+    // HideBalloon, but only those two send it: with the balloon flag set, a
+    // shell shows the balloon again on every update, so a new week's icon
+    // would re-announce the week before.
+    RegistroNotificacion sinGlobo = registro_;
+    sinGlobo.fijarUFlags(registro_.uFlags() & ~RegistroNotificacion::kGlobo);
+    bandeja_.modificar(sinGlobo);
 }
 
 QString AdvSysTray::Tooltip() const {

@@ -60,6 +60,8 @@ private:
     // The shell's notification for the icon, as the owner relays it.
     void frmOwner_MouseMove(quint32 mensaje);
     bool conGlobos() const { return version_ >= 5; }
+    // Icon and tooltip updates: the record as it stands, less the balloon.
+    void modificarSinGlobo();
 
     Bandeja& bandeja_;
     const Reloj& reloj_;

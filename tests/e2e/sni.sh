@@ -54,23 +54,42 @@ esperar $L test -e "$out/notificaciones.txt" || fail "el servidor de notificacio
 # the new week, from 25 seconds before the Sunday that begins week 2 of 2005.
 # The clock runs on from there; timers keep the real one.
 [ -z "$cli" ] && comienzo='2005-01-01 10:00:00' || comienzo='2005-01-08 23:59:35'
+# Real time at the program's start: its midnight comes 25 seconds later.
+lanzado=$(ahora_ms)
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 FAKETIME_DONT_FAKE_MONOTONIC=1 timeout 100 \
   faketime -f "@$comienzo" "$tarvolo" >"$out/tarvolo.log" 2>&1 &
 tarvolo_pid=$!
 pids+=("$tarvolo_pid")
 
+# The notifications the daemon has taken, once it has handled every message
+# sent before this call: it answers the bus in order.
+notificaciones() {
+  gdbus call --session --dest org.freedesktop.Notifications --object-path /org/freedesktop/Notifications \
+    --method org.freedesktop.Notifications.GetServerInformation >/dev/null || fail "el servidor de notificaciones no responde"
+  cat "$out/notificaciones.txt"
+}
+
 if [ -n "$cli" ]; then
-  antes="Semana Epidemiológica $("$cli" semana 08/01/2005 | cut -d' ' -f1)"
+  semana_antes=$("$cli" semana 08/01/2005 | cut -d' ' -f1)
+  antes="Semana Epidemiológica $semana_antes"
   despues="Semana Epidemiológica $("$cli" semana 09/01/2005 | cut -d' ' -f1)"
   [ "$antes" != "$despues" ] || fail "el 8 y el 9 de enero de 2005 no son semanas distintas"
   esperar $L sni item || fail "el programa no registró su icono"
   # While a balloon is fresh (ten seconds), Qt shows its texts as the
   # tooltip; the week's comes back after it, before midnight.
   esperar $L eval '[ "$(sni tip)" = "$antes" ]' || fail "antes de medianoche el tooltip es «$(sni tip)», no «$antes»"
+  # The greeting came once: the icon of the week, drawn just after it, did
+  # not send it again.
+  saludo=$'Tarvolo Versión 1.3.2\tSemana Epidemiológica Actual: '"$semana_antes"
+  [ "$(notificaciones)" = "$saludo" ] || fail "al arrancar no llegó un solo saludo: $(notificaciones)"
   icono_antes=$(sni icono) || fail "no se pudo leer el icono"
   esperar 40 eval '[ "$(sni tip)" = "$despues" ]' || fail "a medianoche el tooltip siguió en «$(sni tip)», no «$despues»"
+  tarde=$(( $(ahora_ms) - lanzado - 25000 ))
+  [ "$tarde" -le 5000 ] || fail "el tooltip nombró la semana nueva $tarde ms después de medianoche"
   esperar $L eval '[ "$(sni icono)" != "$icono_antes" ]' || fail "a medianoche el icono no cambió"
-  echo "sni: la semana nueva llegó al tooltip y al icono sin ningún clic"
+  # The new week is no greeting: nothing more reached the daemon.
+  [ "$(notificaciones)" = "$saludo" ] || fail "a medianoche llegaron notificaciones: $(notificaciones)"
+  echo "sni: un solo saludo; la semana nueva llegó al tooltip ${tarde} ms después de medianoche, y al icono, sin ningún clic"
   exit 0
 fi
 
@@ -90,6 +109,7 @@ done
 saludo=$'Tarvolo Versión 1.3.2\tSemana Epidemiológica Actual: 52'
 saludos() { grep -cxF "$saludo" "$out/notificaciones.txt" || true; }
 esperar $L eval '[ "$(saludos)" -ge 1 ]' || fail "el saludo no llegó como notificación: $(cat "$out/notificaciones.txt")"
+[ "$(notificaciones)" = "$saludo" ] || fail "al arrancar no llegó un solo saludo: $(notificaciones)"
 
 # --- Activate greets again ---
 antes=$(saludos)

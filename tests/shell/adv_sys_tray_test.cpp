@@ -218,6 +218,26 @@ TEST_F(AdvSysTrayTest, UpdatesCarryTheCurrentBalloonText) {
     EXPECT_EQ(ultimo().szTip(), QStringLiteral("otro"));
 }
 
+// A greeting, then what the new week writes, then two more greetings: only
+// the greetings (and hiding one) ask the shell for a balloon; the other
+// updates keep every other flag.
+TEST_F(AdvSysTrayTest, OnlyTheBalloonCallsCarryTheBalloonFlag) {
+    auto ast = nueva(5);
+    ast->Create(propietario);
+    const QString saludo = QStringLiteral("Semana Epidemiológica Actual: 7");
+    ast->ShowBalloon(saludo, QStringLiteral("T"), 1);
+    ast->Tooltip(QStringLiteral("Semana Epidemiológica 8"));
+    ast->Icon(QIcon(QPixmap(16, 16)));
+    ast->ShowBalloon(saludo, QStringLiteral("T"), 1);
+    ast->HideBalloon();
+
+    QVector<std::uint32_t> flags;
+    for (const auto& llamada : bandeja.llamadas) flags.append(llamada.leido().uFlags());
+    EXPECT_EQ(flags, (QVector<std::uint32_t>{23, 23, 7, 7, 23, 23}));
+    // The text was not cleared by the updates between: the record keeps it.
+    EXPECT_EQ(bandeja.llamadas[3].leido().szInfo(), saludo);
+}
+
 TEST_F(AdvSysTrayTest, FailedModifyIsIgnored) {
     auto ast = nueva(5);
     ast->Create(propietario);

@@ -155,6 +155,7 @@ TEST_F(FrmIniTest, LeftButtonUpShowsTheBalloonWithTheWeekOfTheClick) {
     const RegistroNotificacion r = bandeja.llamadas.last().leido();
     EXPECT_EQ(r.szInfo(), QStringLiteral("Semana Epidemiológica Actual: 8"));
     EXPECT_EQ(r.szInfoTitle(), QStringLiteral("Tarvolo Versión 1.3.2"));
+    EXPECT_NE(r.uFlags() & RegistroNotificacion::kGlobo, 0u);
     EXPECT_EQ(r.szTip(), QStringLiteral("Semana Epidemiológica 7"));  // the tooltip keeps the start's week
     bandeja.inyectar(0x202);
     EXPECT_EQ(bandeja.llamadas.size(), 2);

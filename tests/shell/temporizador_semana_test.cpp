@@ -65,6 +65,20 @@ TEST_F(TemporizadorSemanaTest, AtStartTheIconShowsTheWeekAndTheAlarmWaitsForSund
     EXPECT_EQ(semana->proximoLimite(), kDomingo53);
 }
 
+TEST_F(TemporizadorSemanaTest, TheNewWeekNeverShowsTheGreetingAgain) {
+    const QString saludo = QStringLiteral("Semana Epidemiológica Actual: 52");
+    ast->ShowBalloon(saludo, QStringLiteral("Tarvolo"), 1);
+    const auto semana = empezar();
+    sonarEl(kDomingo53);
+    ASSERT_EQ(modificaciones(), 4);  // the greeting, the start's icon, Sunday's tooltip and icon
+    for (qsizetype i = 1; i < bandeja.llamadas.size(); ++i) {
+        const RegistroNotificacion r = bandeja.llamadas[i].leido();
+        EXPECT_EQ(r.uFlags() & RegistroNotificacion::kGlobo, 0u)
+            << "llamada " << i << ": " << r.szTip().toStdString();
+    }
+    EXPECT_EQ(ast->Tooltip(), "Semana Epidemiológica 53");
+}
+
 TEST_F(TemporizadorSemanaTest, ChangesExactlyAtSundayAcrossA53WeekYearsEnd) {
     const auto semana = empezar();
     bandeja.llamadas.clear();
