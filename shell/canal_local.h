@@ -1,18 +1,21 @@
 #pragma once
 
-#include <QLocalServer>
 #include <QLockFile>
+#include <QObject>
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "instancia_unica.h"
 
+class QSocketNotifier;
+
 namespace tarvolo {
 
-// The channel between starts: a local socket in the user's runtime folder,
-// private to the user. A socket file left by a program that crashed answers
-// no one and is replaced.
+// The channel between starts: a Unix socket in the user's runtime folder,
+// private to the user, watched by the event loop. A socket file left by a
+// program that crashed answers no one and is replaced.
 class CanalLocal final : public CanalInstancia {
 public:
     // `ruta`: the socket's full path.
@@ -30,11 +33,17 @@ public:
     static inline constexpr char kOrdenMostrarHoy[] = "mostrar frmHoy\n";
 
 private:
+    class Cliente;
+
     bool llamar();
     void atender();
+    void leer(Cliente& cliente);
+    void terminar(Cliente& cliente);
 
     QString ruta_;
-    QLocalServer servidor_;
+    int escucha_ = -1;
+    std::unique_ptr<QSocketNotifier> aviso_;
+    std::vector<std::unique_ptr<Cliente>> clientes_;
     std::function<void()> alAviso_;
     std::unique_ptr<QLockFile> cerrojo_;
 };
