@@ -3,9 +3,15 @@
 namespace tarvolo {
 
 QIcon iconoPrograma() {
-    QIcon icono;
-    icono.addFile(QStringLiteral(":/tarvolo/icono16.png"), QSize(16, 16));
-    icono.addFile(rutaImagen(Imagen::Icono32), QSize(32, 32));
+    // One icon for the run, shared by every window: the sizes drawn from a
+    // fresh one would be new to Qt's pixmap cache at each window, and it
+    // keeps every key it is given.
+    static const QIcon icono = [] {
+        QIcon nuevo;
+        nuevo.addFile(QStringLiteral(":/tarvolo/icono16.png"), QSize(16, 16));
+        nuevo.addFile(rutaImagen(Imagen::Icono32), QSize(32, 32));
+        return nuevo;
+    }();
     return icono;
 }
 

@@ -8,6 +8,7 @@
 #include <QTranslator>
 #include <QWidget>
 
+#include "estilo_compartido.h"
 #include "programa.h"
 #include "resources/recursos.h"
 
@@ -64,6 +65,7 @@ void prepararAplicacion(QApplication& app) {
     cargarTraduccionesDeQt(app);
     exponerVentanasComoVentanas();
     QPixmapCache::setCacheLimit(kCacheImagenesKb);
+    QApplication::setStyle(new EstiloCompartido);
 }
 
 }  // namespace tarvolo

@@ -72,7 +72,9 @@ void frmRango::crearControles(QWidget* area) {
     connect(cmdMostrar_, &QPushButton::clicked, this, &frmRango::cmdMostrar_Click);
 
     cmdPrint_ = new QPushButton(area);
-    cmdPrint_->setIcon(QIcon(rutaImagen(Imagen::Impresora)));
+    // Shared, like the program's icon (see iconoPrograma).
+    static const QIcon impresora(rutaImagen(Imagen::Impresora));
+    cmdPrint_->setIcon(impresora);
     cmdPrint_->setIconSize(QSize(pixeles(this, 330), pixeles(this, 330)));
     cmdPrint_->setToolTip(QStringLiteral("Imprimir"));
     cmdPrint_->setAccessibleName(QStringLiteral("Imprimir"));
