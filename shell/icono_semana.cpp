@@ -2,8 +2,10 @@
 
 #include <QFont>
 #include <QHash>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 #include "resources/recursos.h"
 
@@ -56,13 +58,54 @@ QPixmap pixmapDeSemana(int semana, int lado) {
     return lienzo;
 }
 
+namespace {
+
+// Draws each side the first time it is asked for: a tray embedded in an X
+// panel asks for one, a D-Bus tray for all of them.
+class MotorIconoSemana final : public QIconEngine {
+public:
+    explicit MotorIconoSemana(int semana) : semana_(semana) {}
+
+    QPixmap pixmap(const QSize& tamano, QIcon::Mode, QIcon::State) override {
+        // The drawn side nearest above the one asked for, as an icon of
+        // fixed pictures answers; Qt scales it down to fit.
+        const int pedido = std::min(tamano.width(), tamano.height());
+        auto lado = std::find_if(kLadosIconoSemana.begin(), kLadosIconoSemana.end(),
+                                 [pedido](int l) { return l >= pedido; });
+        if (lado == kLadosIconoSemana.end()) --lado;
+        QPixmap& hecho = hechos_[static_cast<std::size_t>(lado - kLadosIconoSemana.begin())];
+        if (hecho.isNull()) hecho = pixmapDeSemana(semana_, *lado);
+        return hecho.size() == tamano ? hecho
+                                      : hecho.scaled(tamano, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    void paint(QPainter* pintor, const QRect& rect, QIcon::Mode modo, QIcon::State estado) override {
+        pintor->drawPixmap(rect, pixmap(rect.size(), modo, estado));
+    }
+    QSize actualSize(const QSize& tamano, QIcon::Mode, QIcon::State) override {
+        const int lado = std::min(tamano.width(), tamano.height());
+        return {lado, lado};
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> lados;
+        for (const int lado : kLadosIconoSemana) lados.append(QSize(lado, lado));
+        return lados;
+    }
+    QIconEngine* clone() const override { return new MotorIconoSemana(*this); }
+    QString key() const override { return QStringLiteral("tarvolo.semana"); }
+
+private:
+    int semana_;
+    std::array<QPixmap, kLadosIconoSemana.size()> hechos_;
+};
+
+}  // namespace
+
 QIcon iconoDeSemana(int semana) {
     // Kept for the run: the tray names icons by handles that live as long.
     static QHash<int, QIcon> hechos;
     const auto hecho = hechos.constFind(semana);
     if (hecho != hechos.constEnd()) return *hecho;
-    QIcon icono;
-    for (const int lado : kLadosIconoSemana) icono.addPixmap(pixmapDeSemana(semana, lado));
+    const QIcon icono(new MotorIconoSemana(semana));
     hechos.insert(semana, icono);
     return icono;
 }
