@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <random>
 #include <stdexcept>
 
@@ -107,6 +108,20 @@ void ArchivoEntero::confirmar() {
     fs::rename(temporal_, destino_, ec);
     if (ec) throw std::runtime_error("no se puede escribir «" + destino_.string() + "»: " + ec.message());
     confirmado_ = true;
+}
+
+void escribirTextos(const std::vector<TextoDestino>& textos, std::ostream& salida) {
+    std::vector<std::unique_ptr<ArchivoEntero>> archivos;
+    for (const auto& t : textos) {
+        if (!t.ruta || *t.ruta == "-") continue;
+        archivos.push_back(std::make_unique<ArchivoEntero>(*t.ruta));
+        archivos.back()->flujo().write(t.texto.data(), static_cast<std::streamsize>(t.texto.size()));
+    }
+    for (auto& a : archivos) a->confirmar();
+    for (const auto& t : textos)
+        if (!t.ruta || *t.ruta == "-")
+            salida.write(t.texto.data(), static_cast<std::streamsize>(t.texto.size()));
+    salida.flush();
 }
 
 std::string salidaSobreEntrada(const Entrada& entrada, const std::string& salida) {

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <istream>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,18 @@ private:
     int ranura_ = -1;  // where the interrupt handler finds the temporary name
     bool confirmado_ = false;
 };
+
+// A command's answer and where it goes: a file, or standard output for none
+// or "-".
+struct TextoDestino {
+    std::optional<std::string> ruta;
+    std::string texto;
+};
+
+// Every file written whole, each taking its name only once all of them are
+// written; then what goes to standard output. Throws std::runtime_error,
+// leaving no file, when one cannot be written.
+void escribirTextos(const std::vector<TextoDestino>& textos, std::ostream& salida);
 
 // `salida` would overwrite the input file: an error line for the user, or
 // nothing when they differ.

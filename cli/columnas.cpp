@@ -62,11 +62,10 @@ std::string textoSinColumna(const std::string& columna, const std::vector<std::s
     return s;
 }
 
-std::string paraMostrar(std::string_view texto) {
-    std::string s(texto);
-    for (char& c : s)
-        if (c == '\n' || c == '\r') c = ' ';
-    return s;
+std::string textoFechaNoValida(long linea, std::string_view celda) {
+    std::string s = "línea " + std::to_string(linea) + ": fecha no válida: «";
+    for (char c : celda) s += c == '\n' || c == '\r' ? ' ' : c;
+    return s + "»";
 }
 
 }  // namespace tarvolo

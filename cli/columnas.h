@@ -22,7 +22,7 @@ std::optional<std::size_t> buscarColumna(const std::vector<std::string>& nombres
 // Why buscarColumna found nothing, with the columns there are.
 std::string textoSinColumna(const std::string& columna, const std::vector<std::string>& nombres);
 
-// A cell in an error line: one line whatever it holds.
-std::string paraMostrar(std::string_view texto);
+// "línea N: fecha no válida: «celda»", the cell on one line whatever it holds.
+std::string textoFechaNoValida(long linea, std::string_view celda);
 
 }  // namespace tarvolo

@@ -5,6 +5,7 @@
 
 #include "calendar/texto_fecha.h"
 #include "columnas.h"
+#include "conteo.h"
 #include "lector_csv.h"
 #include "leer_fecha.h"
 #include "mensajes.h"
@@ -90,7 +91,7 @@ int convertirRegistros(LectorCsv& lector, Salida& salida, std::ostream& errores,
     s.append(encabezado.finDeLinea);
     lector.alEsperar(&Salida::pasar, &salida);
     std::string espacio;
-    long filas = 0, sinFecha = 0, invalidas = 0;
+    Registros cuenta;
     while (lector.siguiente()) {
         const RegistroCsv& r = lector.registro();
         s.append(r.bytes);
@@ -98,27 +99,25 @@ int convertirRegistros(LectorCsv& lector, Salida& salida, std::ostream& errores,
             s.append(r.finDeLinea);
             continue;
         }
-        ++filas;
+        ++cuenta.filas;
         const std::string_view celda =
             *columna < r.campos.size() ? valorCampo(r.campos[*columna], espacio) : std::string_view();
         if (sinBlancos(celda).empty()) {
-            ++sinFecha;
+            ++cuenta.sinFecha;
             agregarVacios(s, sep, agregadas);
         } else if (const auto respuesta = leerCeldaFecha(celda, hoy)) {
             agregarRespuesta(s, sep, *respuesta, opciones.fechas);
         } else {
-            ++invalidas;
+            ++cuenta.invalidas;
             agregarVacios(s, sep, agregadas);
-            errores << kPrefijoError << "línea " << r.linea << ": fecha no válida: «" << paraMostrar(celda)
-                    << "»\n";
+            errores << kPrefijoError << textoFechaNoValida(r.linea, celda) << '\n';
         }
         s.append(r.finDeLinea);
         salida.quizasEscribir();
     }
     Salida::pasar(&salida);
-    errores << kPrefijoError << filas << " filas, " << sinFecha << " sin fecha, " << invalidas
-            << " fechas no válidas\n";
-    return invalidas == 0 ? 0 : 1;
+    errores << kPrefijoError << textoRegistros(cuenta) << '\n';
+    return cuenta.invalidas == 0 ? 0 : 1;
 }
 
 }  // namespace
