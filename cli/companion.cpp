@@ -31,6 +31,10 @@ constexpr std::string_view kUso =
     "     tarvolo-cli contar [--columna NOMBRE|N] [--separador ','|';'|tab] [--por NOMBRE|N]\n"
     "                        [--cuatrisemanas] [--desde AÑO] [--hasta AÑO] [--salida ARCHIVO]\n"
     "                        [ARCHIVO|-]\n"
+    "     tarvolo-cli canal [--anio AÑO] [--historia N] [--excluir AÑO[,AÑO...]]\n"
+    "                       [--metodo cuartiles|bortman] [--poblacion ARCHIVO]\n"
+    "                       [--columna NOMBRE|N] [--separador ','|';'|tab] [--salida ARCHIVO]\n"
+    "                       [ARCHIVO|-]\n"
     "     tarvolo-cli --version\n"
     "\n"
     "FECHA es D/M/AAAA (día primero) o AAAA-MM-DD; sin fecha, hoy; con -, una\n"
@@ -47,7 +51,9 @@ constexpr std::string_view kUso =
     "  tarvolo-cli convertir --salida casos_sem.csv casos.csv\n"
     "                                           añade semana_epi, anio_epi y cuatrisemana\n"
     "                                           a cada fila de un CSV\n"
-    "  tarvolo-cli contar casos.csv             casos por semana epidemiológica\n";
+    "  tarvolo-cli contar casos.csv             casos por semana epidemiológica\n"
+    "  tarvolo-cli canal --anio 2025 casos.csv  canal endémico de 2025 con los cinco años\n"
+    "                                           anteriores\n";
 
 struct Partes {
     Parte dia, mes, anio;
@@ -195,10 +201,11 @@ int ejecutarCon(const std::vector<std::string>& argumentos, const Fecha& hoy, st
     if (orden == "fechas") return ordenFechas(resto, hoy, salida, errores);
     if (orden == "semanas") return ordenSemanas(resto, hoy, salida, errores);
     if (orden == "cuatrisemana") return ordenCuatrisemana(resto, hoy, salida, errores);
-    if (orden == "convertir" || orden == "contar") {
+    if (orden == "convertir" || orden == "contar" || orden == "canal") {
         std::istringstream nada;
         std::istream& deEntrada = entrada != nullptr ? *entrada : nada;
         if (orden == "contar") return ordenContar(resto, deEntrada, salida, errores);
+        if (orden == "canal") return ordenCanal(resto, hoy, deEntrada, salida, errores);
         return ordenConvertir(resto, hoy, deEntrada, salida, errores);
     }
     errores << kUso;

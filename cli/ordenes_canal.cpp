@@ -22,6 +22,15 @@ Opcion opcionAnio(std::string_view nombre, std::optional<int>& destino) {
             }};
 }
 
+// An option whose value names a file to write or read.
+Opcion opcionArchivo(std::string_view nombre, std::optional<std::string>& destino) {
+    return {nombre, true, [nombre, &destino](const std::string& valor) -> std::string {
+                if (valor.empty() || valor == "-") return std::string(nombre) + " necesita un archivo";
+                destino = valor;
+                return {};
+            }};
+}
+
 // What a command answers: its texts and where they go, and the summary of
 // the case list it read, if it read one.
 struct Respuesta {
@@ -86,6 +95,49 @@ std::string leerPedidoContar(const std::vector<std::string>& argumentos, PedidoC
     return porQue;
 }
 
+std::string leerPedidoCanal(const std::vector<std::string>& argumentos, PedidoCanal& pedido) {
+    OpcionesCanal& o = pedido.opciones;
+    std::vector<Opcion> opciones = {
+        opcionAnio("--anio", o.anio),
+        {"--historia", true,
+         [&o](const std::string& valor) -> std::string {
+             const auto n = leerEntero(valor, kHistoriaMinima, kHistoriaMaxima);
+             if (!n)
+                 return "--historia va de " + std::to_string(kHistoriaMinima) + " a " +
+                        std::to_string(kHistoriaMaxima) + " años: «" + valor + "»";
+             o.historia = *n;
+             return {};
+         }},
+        {"--excluir", true,
+         [&o](const std::string& valor) -> std::string {
+             std::size_t inicio = 0;
+             for (;;) {
+                 const std::size_t coma = valor.find(',', inicio);
+                 const std::string anio = valor.substr(inicio, coma - inicio);
+                 const auto n = leerEntero(anio, kPrimerAnioTabla, kUltimoAnioTabla);
+                 if (!n) return "año no válido en --excluir: «" + anio + "»";
+                 o.excluir.push_back(*n);
+                 if (coma == std::string::npos) return {};
+                 inicio = coma + 1;
+             }
+         }},
+        {"--metodo", true,
+         [&o](const std::string& valor) -> std::string {
+             for (Metodo m : {Metodo::kCuartiles, Metodo::kBortman}) {
+                 if (valor == nombreMetodo(m)) {
+                     o.metodo = m;
+                     return {};
+                 }
+             }
+             return "método desconocido: «" + valor + "» (cuartiles o bortman)";
+         }},
+        opcionArchivo("--poblacion", pedido.poblacion),
+    };
+    agregarOpcionesDeLista(opciones, o.columna, o.separador, pedido.salida);
+    std::string porQue = leerArgumentos(argumentos, opciones, pedido.archivo);
+    return porQue;
+}
+
 int ordenContar(const std::vector<std::string>& argumentos, std::istream& entrada, std::ostream& salida,
                 std::ostream& errores) {
     PedidoContar pedido;
@@ -97,6 +149,28 @@ int ordenContar(const std::vector<std::string>& argumentos, std::istream& entrad
                          return Respuesta{{{pedido.salida, textoConteo(conteo, pedido.cuatrisemanas)}},
                                           conteo.registros,
                                           pedido.opciones.desde || pedido.opciones.hasta};
+                     });
+}
+
+int ordenCanal(const std::vector<std::string>& argumentos, const Fecha& hoy, std::istream& entrada,
+               std::ostream& salida, std::ostream& errores) {
+    PedidoCanal pedido;
+    if (const auto porQue = leerPedidoCanal(argumentos, pedido); !porQue.empty())
+        return errorDeUso(errores, porQue, kUsoCanal);
+    return responder(pedido.archivo, {pedido.salida}, entrada, salida, errores,
+                     [&](FuenteBytes& fuente, const Seguimiento& seguimiento) {
+                         if (pedido.poblacion) {
+                             Entrada poblacion(pedido.poblacion, entrada);
+                             try {
+                                 pedido.opciones.poblacion = leerPoblacion(poblacion.fuente());
+                             } catch (const std::runtime_error& e) {
+                                 throw std::runtime_error("«" + *pedido.poblacion + "»: " + e.what());
+                             }
+                         }
+                         const Canal canal = calcularCanal(fuente, pedido.opciones, hoy, seguimiento);
+                         Respuesta r{{{pedido.salida, textoCanal(canal)}}, std::nullopt, false};
+                         if (canal.desdeCasos) r.registros = canal.registros;
+                         return r;
                      });
 }
 
