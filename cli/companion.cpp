@@ -33,8 +33,8 @@ constexpr std::string_view kUso =
     "                        [ARCHIVO|-]\n"
     "     tarvolo-cli canal [--anio AÑO] [--historia N] [--excluir AÑO[,AÑO...]]\n"
     "                       [--metodo cuartiles|bortman] [--poblacion ARCHIVO]\n"
-    "                       [--columna NOMBRE|N] [--separador ','|';'|tab] [--salida ARCHIVO]\n"
-    "                       [ARCHIVO|-]\n"
+    "                       [--grafico ARCHIVO.svg] [--columna NOMBRE|N] [--separador ','|';'|tab]\n"
+    "                       [--salida ARCHIVO] [ARCHIVO|-]\n"
     "     tarvolo-cli --version\n"
     "\n"
     "FECHA es D/M/AAAA (día primero) o AAAA-MM-DD; sin fecha, hoy; con -, una\n"
@@ -52,8 +52,9 @@ constexpr std::string_view kUso =
     "                                           añade semana_epi, anio_epi y cuatrisemana\n"
     "                                           a cada fila de un CSV\n"
     "  tarvolo-cli contar casos.csv             casos por semana epidemiológica\n"
-    "  tarvolo-cli canal --anio 2025 casos.csv  canal endémico de 2025 con los cinco años\n"
-    "                                           anteriores\n";
+    "  tarvolo-cli canal --anio 2025 --grafico canal.svg casos.csv\n"
+    "                                           canal endémico de 2025 con los cinco años\n"
+    "                                           anteriores, y su gráfico\n";
 
 struct Partes {
     Parte dia, mes, anio;

@@ -5,6 +5,7 @@
 #include "archivos.h"
 #include "argumentos.h"
 #include "columnas.h"
+#include "grafico_canal.h"
 #include "mensajes.h"
 #include "tables/anio_tabla.h"
 
@@ -132,9 +133,12 @@ std::string leerPedidoCanal(const std::vector<std::string>& argumentos, PedidoCa
              return "método desconocido: «" + valor + "» (cuartiles o bortman)";
          }},
         opcionArchivo("--poblacion", pedido.poblacion),
+        opcionArchivo("--grafico", pedido.grafico),
     };
     agregarOpcionesDeLista(opciones, o.columna, o.separador, pedido.salida);
     std::string porQue = leerArgumentos(argumentos, opciones, pedido.archivo);
+    if (porQue.empty() && pedido.salida && pedido.grafico && *pedido.salida == *pedido.grafico)
+        porQue = "--salida y --grafico no pueden ser el mismo archivo";
     return porQue;
 }
 
@@ -157,7 +161,7 @@ int ordenCanal(const std::vector<std::string>& argumentos, const Fecha& hoy, std
     PedidoCanal pedido;
     if (const auto porQue = leerPedidoCanal(argumentos, pedido); !porQue.empty())
         return errorDeUso(errores, porQue, kUsoCanal);
-    return responder(pedido.archivo, {pedido.salida}, entrada, salida, errores,
+    return responder(pedido.archivo, {pedido.salida, pedido.grafico}, entrada, salida, errores,
                      [&](FuenteBytes& fuente, const Seguimiento& seguimiento) {
                          if (pedido.poblacion) {
                              Entrada poblacion(pedido.poblacion, entrada);
@@ -169,6 +173,7 @@ int ordenCanal(const std::vector<std::string>& argumentos, const Fecha& hoy, std
                          }
                          const Canal canal = calcularCanal(fuente, pedido.opciones, hoy, seguimiento);
                          Respuesta r{{{pedido.salida, textoCanal(canal)}}, std::nullopt, false};
+                         if (pedido.grafico) r.textos.push_back({pedido.grafico, svgCanal(canal)});
                          if (canal.desdeCasos) r.registros = canal.registros;
                          return r;
                      });

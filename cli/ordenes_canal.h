@@ -18,7 +18,7 @@ inline constexpr std::string_view kUsoContar =
     "[--desde AÑO] [--hasta AÑO] [--salida ARCHIVO] [ARCHIVO|-]";
 inline constexpr std::string_view kUsoCanal =
     "tarvolo-cli canal [--anio AÑO] [--historia N] [--excluir AÑO[,AÑO...]] [--metodo cuartiles|bortman] "
-    "[--poblacion ARCHIVO] [--columna NOMBRE|N] [--separador ','|';'|tab] "
+    "[--poblacion ARCHIVO] [--grafico ARCHIVO.svg] [--columna NOMBRE|N] [--separador ','|';'|tab] "
     "[--salida ARCHIVO] [ARCHIVO|-]";
 
 // What `contar` was asked for.
@@ -31,7 +31,7 @@ struct PedidoContar {
 // What `canal` was asked for.
 struct PedidoCanal {
     OpcionesCanal opciones;
-    std::optional<std::string> archivo, salida, poblacion;
+    std::optional<std::string> archivo, salida, poblacion, grafico;
 };
 
 // The arguments after the command's name; returns why they are refused,
@@ -40,8 +40,8 @@ std::string leerPedidoContar(const std::vector<std::string>& argumentos, PedidoC
 std::string leerPedidoCanal(const std::vector<std::string>& argumentos, PedidoCanal& pedido);
 
 // The commands: cases by week, and the endemic channel. Bad dates and the
-// summary go to `errores`; the answer to `salida` or to --salida, written
-// whole or not at all. Returns 0 when
+// summary go to `errores`; the answer to `salida` or to --salida (and the
+// chart to --grafico), each written whole or not at all. Returns 0 when
 // every date was read, 1 when some was not, 2 for a usage error or input
 // that cannot be used (nothing written).
 int ordenContar(const std::vector<std::string>& argumentos, std::istream& entrada, std::ostream& salida,

@@ -1,10 +1,13 @@
 // The endemic channel: its figures against values worked by hand, the
-// week-53 rule, the history, rates, the CSV it writes, and every error.
+// week-53 rule, the history, rates, the CSV it writes, every error, and the
+// chart, drawn on a recording surface and as SVG checked against the SVG 1.1
+// DTD.
 
 #include "cli/canal.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <map>
@@ -14,7 +17,10 @@
 #include <vector>
 
 #include "cli/companion.h"
+#include "cli/grafico_canal.h"
+#include "cli/lienzo.h"
 #include "proceso.h"
+#include "tests/calendar/oraculo.h"
 
 using namespace std::chrono;
 using tarvolo::ConteoAnio;
@@ -259,7 +265,8 @@ TEST(Canal, CadaErrorConSuLineaYEstado2YNadaEscrito) {
     const std::string poblacion = (dir.ruta() / "poblacion.csv").string();
     tarvolo::prueba::escribirArchivo(
         poblacion, "anio;poblacion\n2019;1000\n2021;1000\n2022;1000\n2023;1000\n2024;1000\n");
-    const std::string salida = (dir.ruta() / "canal.csv").string();
+    const std::string salida = (dir.ruta() / "canal.csv").string(),
+                      grafico = (dir.ruta() / "canal.svg").string();
     const std::string bien = conteos(2019, 2024, 5);
     const std::vector<Error> errores = {
         {{"--metodo", "media"},
@@ -302,10 +309,13 @@ TEST(Canal, CadaErrorConSuLineaYEstado2YNadaEscrito) {
          "a\xc3\xb1o no v\xc3\xa1lido: \xc2\xab"
          "dos mil\xc2\xbb"},
         {{"--poblacion", poblacion}, bien, "falta la poblaci\xc3\xb3n del a\xc3\xb1o 2020"},
+        {{"--grafico", "-"}, bien, "--grafico necesita un archivo"},
+        {{"--salida", "x.svg", "--grafico", "x.svg"}, bien, "no pueden ser el mismo archivo"},
     };
     for (const auto& e : errores) {
         auto args = e.argumentos;
-        args.insert(args.end(), {"--salida", salida});
+        if (e.argumentos.empty() || e.argumentos[0] != "--salida")
+            args.insert(args.end(), {"--salida", salida, "--grafico", grafico});
         const auto r = correr(args, e.entrada);
         SCOPED_TRACE(e.mensaje);
         EXPECT_EQ(r.estado, 2);
@@ -313,8 +323,145 @@ TEST(Canal, CadaErrorConSuLineaYEstado2YNadaEscrito) {
         EXPECT_EQ(r.errores.rfind("tarvolo-cli: ", 0), 0u);
         EXPECT_NE(r.errores.find(e.mensaje), std::string::npos) << r.errores;
         EXPECT_FALSE(std::filesystem::exists(salida));
+        EXPECT_FALSE(std::filesystem::exists(grafico));
     }
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.ruta()), {}), 1);  // no temporary left
+}
+
+// ------------------------------------------------------------ the chart
+
+// Every call, as the window's surfaces would receive them.
+class LienzoGrabado final : public tarvolo::Lienzo {
+public:
+    struct Forma {
+        std::string clase;
+        std::vector<tarvolo::Punto> puntos;
+        tarvolo::Color color;
+        std::string texto;
+    };
+    void rectangulo(tarvolo::Punto esquina, int ancho, int alto, tarvolo::Color relleno) override {
+        formas.push_back({"rect", {esquina, {esquina.x + ancho, esquina.y + alto}}, relleno, ""});
+    }
+    void poligono(std::span<const tarvolo::Punto> v, tarvolo::Color relleno) override {
+        formas.push_back({"poligono", {v.begin(), v.end()}, relleno, ""});
+    }
+    void linea(std::span<const tarvolo::Punto> v, int, tarvolo::Color color) override {
+        formas.push_back({"linea", {v.begin(), v.end()}, color, ""});
+    }
+    void texto(tarvolo::Punto base, std::string_view t, tarvolo::Letra, tarvolo::Alineacion,
+               tarvolo::Color color) override {
+        formas.push_back({"texto", {base}, color, std::string(t)});
+    }
+    std::vector<Forma> formas;
+};
+
+tarvolo::Canal canalDePrueba() {
+    Datos d;
+    for (int a = 2020; a <= 2025; ++a) d[a] = anio(a, 10 + a % 3, {{20, 30}});
+    return canal(d, 2025);
+}
+
+TEST(Grafico, BandasCasosSemanasYLeyendaDentroDelDibujo) {
+    const auto c = canalDePrueba();
+    LienzoGrabado l;
+    tarvolo::dibujarCanal(l, c);
+    std::vector<std::string> textos;
+    std::size_t bandas = 0, semanas = 0;
+    for (const auto& f : l.formas) {
+        for (const auto& p : f.puntos) {
+            EXPECT_GE(p.x, 0);
+            EXPECT_GE(p.y, 0);
+            EXPECT_LE(p.x, tarvolo::kAnchoGrafico);
+            EXPECT_LE(p.y, tarvolo::kAltoGrafico);
+        }
+        if (f.clase == "poligono" && f.puntos.size() == 2 * 53 + 4) ++bandas;  // a curve there and back
+        if (f.clase == "texto") textos.push_back(f.texto);
+        if (f.clase == "texto" && f.texto == std::to_string(semanas + 1)) ++semanas;
+    }
+    EXPECT_EQ(bandas, 4u);
+    EXPECT_EQ(semanas, 53u);  // 1..53 in order under the axis
+    // The cases: weeks 1 to 25, one line and a point each.
+    std::size_t lineaDeCasos = 0;
+    for (const auto& f : l.formas)
+        if (f.clase == "linea" && f.puntos.size() == 25) ++lineaDeCasos;
+    EXPECT_EQ(lineaDeCasos, 1u);
+    for (const std::string t :
+         {"Canal end\xc3\xa9mico 2025",
+          "M\xc3\xa9todo: cuartiles \xc2\xb7 historia: 2020, 2021, 2022, 2023, 2024", "\xc3\x89xito",
+          "Seguridad", "Alerta", "Epidemia", "Casos 2025", "Semana epidemiol\xc3\xb3gica"})
+        EXPECT_NE(std::find(textos.begin(), textos.end(), t), textos.end()) << t;
+}
+
+TEST(Grafico, SvgValidoQueNombraElAnio) {
+    const std::string svg = tarvolo::svgCanal(canalDePrueba());
+    EXPECT_NE(svg.find("<title>Canal end\xc3\xa9mico 2025</title>"), std::string::npos);
+    EXPECT_NE(svg.find(">Canal end\xc3\xa9mico 2025</text>"), std::string::npos);
+    EXPECT_NE(svg.find("viewBox=\"0 0 14400 8640\""), std::string::npos);
+#ifdef _WIN32
+    GTEST_SKIP() << "xmllint runs on the Linux build";
+#else
+    const tarvolo::prueba::CarpetaTemporal dir;
+    const auto ruta = dir.ruta() / "canal.svg";
+    tarvolo::prueba::escribirArchivo(ruta, svg);
+    // Against the SVG 1.1 DTD from the local XML catalogue, never the network.
+    const auto p =
+        tarvolo::prueba::ejecutar("/usr/bin/xmllint", {"--noout", "--valid", "--nonet", ruta.string()});
+    EXPECT_EQ(p.estado, 0) << p.errores;
+    EXPECT_EQ(p.errores, "");
+#endif
+}
+
+// ------------------------------------------------------------ the real executable
+
+// Both commands through the real program: every file written whole, or
+// none at all.
+TEST(Ejecutable, ContarYCanalEscribenEnteroONada) {
+    using tarvolo::prueba::leerArchivo;
+    namespace fs = std::filesystem;
+    const tarvolo::prueba::CarpetaTemporal dir;
+    const auto ruta = [&](const char* nombre) { return (dir.ruta() / nombre).string(); };
+    std::string lista = "id;fecha\r\n";
+    for (int a = 2019; a <= 2024; ++a) lista += "1;10/3/" + std::to_string(a) + "\r\n";
+    tarvolo::prueba::escribirArchivo(ruta("casos.csv"), lista);
+    const auto contar = [&](std::vector<std::string> args, const std::string& entrada = {}) {
+        args.insert(args.begin(), "contar");
+        return tarvolo::prueba::ejecutar(TARVOLO_CLI_PATH, args, entrada);
+    };
+
+    auto p = contar({"--salida", ruta("semanas.csv"), ruta("casos.csv")});
+    EXPECT_EQ(p.estado, 0);
+    EXPECT_EQ(p.salida, "");
+    EXPECT_EQ(p.errores, "tarvolo-cli: 6 filas, 0 sin fecha, 0 fechas no v\xc3\xa1lidas\n");
+    const std::string inicio =
+        "anio_epi;semana_epi;inicio_semana;fin_semana;casos\r\n2019;1;30/12/2018;05/01/2019;0\r\n";
+    EXPECT_EQ(leerArchivo(ruta("semanas.csv")).substr(0, inicio.size()), inicio);
+    p = contar({"--desde", "2024", "-"}, lista);
+    EXPECT_EQ(p.estado, 0);
+    EXPECT_NE(p.salida.find("\r\n2024;10;03/03/2024;09/03/2024;0\r\n2024;11;10/03/2024;16/03/2024;1\r\n"),
+              std::string::npos);
+    p = contar({"--salida", ruta("casos.csv"), ruta("casos.csv")});
+    EXPECT_EQ(p.estado, 2);
+    EXPECT_EQ(leerArchivo(ruta("casos.csv")), lista);
+
+    p = tarvolo::prueba::ejecutar(TARVOLO_CLI_PATH, {"canal", "--anio", "2024", "--salida", ruta("canal.csv"),
+                                                     "--grafico", ruta("canal.svg"), ruta("casos.csv")});
+    EXPECT_EQ(p.estado, 0) << p.errores;
+    EXPECT_EQ(oraculo::contar(leerArchivo(ruta("canal.csv")), "\r\n"), 53u);
+    // The same chart as the library draws from the same list.
+    tarvolo::FuenteMemoria fuente(lista);
+    tarvolo::OpcionesCanal o;
+    o.anio = 2024;
+    const std::string svg = tarvolo::svgCanal(tarvolo::calcularCanal(fuente, o, kHoy));
+    EXPECT_TRUE(leerArchivo(ruta("canal.svg")) == svg);
+    // A year without the history it needs: neither file, no temporary.
+    p = tarvolo::prueba::ejecutar(TARVOLO_CLI_PATH, {"canal", "--anio", "2022", "--salida", ruta("otro.csv"),
+                                                     "--grafico", ruta("otro.svg"), ruta("casos.csv")});
+    EXPECT_EQ(p.estado, 2);
+    EXPECT_EQ(p.salida, "");
+    std::vector<std::string> archivos;
+    for (const auto& e : fs::directory_iterator(dir.ruta())) archivos.push_back(e.path().filename().string());
+    std::sort(archivos.begin(), archivos.end());
+    EXPECT_EQ(archivos, (std::vector<std::string>{"canal.csv", "canal.svg", "casos.csv", "semanas.csv"}));
 }
 
 }  // namespace
