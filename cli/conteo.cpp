@@ -118,6 +118,7 @@ public:
         ConteoSemanal c;
         c.registros = registros_;
         c.forma = forma;
+        c.porGrupos = columnaPor_.has_value();
         c.grupos = std::move(grupos_);
         const bool hayCasos = primera_ <= ultima_;
         const std::optional<int> primero = hayCasos ? std::optional(anioDeSemana(primera_)) : std::nullopt;
@@ -237,7 +238,7 @@ std::string textoConteo(const ConteoSemanal& conteo, bool cuatrisemanas) {
     s += cuatrisemanas
              ? "anio_epi" + std::string(1, sep) + "cuatrisemana" + sep + "inicio" + sep + "fin"
              : "anio_epi" + std::string(1, sep) + "semana_epi" + sep + "inicio_semana" + sep + "fin_semana";
-    if (conteo.grupos.empty()) {
+    if (!conteo.porGrupos) {
         s += sep;
         s += "casos";
     } else {
@@ -272,7 +273,7 @@ std::string textoConteo(const ConteoSemanal& conteo, bool cuatrisemanas) {
                 s += sep;
                 agregarEntero(s, n);
             }
-            if (!conteo.grupos.empty()) {
+            if (conteo.porGrupos) {
                 s += sep;
                 agregarEntero(s, total);
             }

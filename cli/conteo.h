@@ -78,9 +78,10 @@ struct ConteoAnio {
 // to ultimoAnio, back to back. Memory is weeks x groups, whatever the rows.
 struct ConteoSemanal {
     int primerAnio = 0;
-    int ultimoAnio = -1;  // below primerAnio: no rows (no case, no years asked for)
-    // With `por`, its values in order of first appearance among the cases
-    // counted, blanks around removed ("" for an empty one).
+    int ultimoAnio = -1;     // below primerAnio: no rows (no case, no years asked for)
+    bool porGrupos = false;  // counted by the values of a column
+    // Those values, in order of first appearance among the cases counted,
+    // blanks around removed ("" for an empty one).
     std::vector<std::string> grupos;
     // casos[g][i]: group g (the only one without `por`), week i counted
     // from primerAnio's week 1.

@@ -130,6 +130,12 @@ TEST(Contar, PorUnaColumnaConValoresVaciosYComillas) {
         "2020,3,12/01/2020,18/01/2020,0,0,0,0,0\n";
     EXPECT_EQ(r.salida.substr(0, inicio.size()), inicio);
     EXPECT_EQ(prueba::registros(r.salida).size(), 1u + 53);
+    // Years asked for where no case falls: the total alone.
+    const auto vacio =
+        correr({"contar", "--por", "region", "--desde", "2030", "--hasta", "2030"}, "fecha,region\n");
+    const std::string soloTotal =
+        "anio_epi,semana_epi,inicio_semana,fin_semana,total\n2030,1,30/12/2029,05/01/2030,0\n";
+    EXPECT_EQ(vacio.salida.substr(0, soloTotal.size()), soloTotal);
     EXPECT_EQ(r.errores,
               "tarvolo-cli: l\xc3\xadnea 8: fecha no v\xc3\xa1lida: \xc2\xab"
               "31/4/2020\xc2\xbb\n"
