@@ -283,8 +283,11 @@ std::map<int, std::int64_t> leerPoblacion(FuenteBytes& entrada) {
     std::map<int, std::int64_t> poblacion;
     leerTrasEncabezado(lector, [&] {
         const auto nombres = nombresDe(lector.registro());
-        const auto columnaAnio = buscarColumna(nombres, "anio");
-        const auto columnaPoblacion = buscarColumna(nombres, "poblacion");
+        // As written in the header, with or without Spanish letters.
+        auto columnaAnio = buscarColumna(nombres, "anio");
+        if (!columnaAnio) columnaAnio = buscarColumna(nombres, "año");
+        auto columnaPoblacion = buscarColumna(nombres, "poblacion");
+        if (!columnaPoblacion) columnaPoblacion = buscarColumna(nombres, "población");
         if (!columnaAnio || !columnaPoblacion)
             throw std::runtime_error(textoSinColumna(columnaAnio ? "poblacion" : "anio", nombres));
         std::string e1, e2;

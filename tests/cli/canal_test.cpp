@@ -203,6 +203,35 @@ TEST(Canal, PorPoblacion) {
     EXPECT_THROW(tarvolo::calcularCanal(d, o, kHoy), std::runtime_error);
 }
 
+TEST(Canal, ElArchivoDePoblacion) {
+    const auto leer = [](const std::string& csv) {
+        tarvolo::FuenteMemoria f(csv);
+        return tarvolo::leerPoblacion(f);
+    };
+    EXPECT_EQ(leer("A\xc3\xb1o;Poblaci\xc3\xb3n\r\n2019;1000\r\n\r\n2020; 1200\r\n"),
+              (std::map<int, std::int64_t>{{2019, 1000}, {2020, 1200}}));
+    const std::pair<const char*, const char*> errores[] = {
+        {"anio;poblacion\n2019;1 000\n",
+         "l\xc3\xadnea 2: poblaci\xc3\xb3n no v\xc3\xa1lida: \xc2\xab"
+         "1 000\xc2\xbb"},
+        {"anio;poblacion\n2019;0\n",
+         "l\xc3\xadnea 2: poblaci\xc3\xb3n no v\xc3\xa1lida: \xc2\xab"
+         "0\xc2\xbb"},
+        {"anio;poblacion\n2019;5\n2019;6\n", "l\xc3\xadnea 3: el a\xc3\xb1o 2019 est\xc3\xa1 repetido"},
+        {"anio;habitantes\n",
+         "no hay columna \xc2\xabpoblacion\xc2\xbb; columnas: \xc2\xab"
+         "anio\xc2\xbb, \xc2\xabhabitantes\xc2\xbb"},
+    };
+    for (const auto& [csv, mensaje] : errores) {
+        try {
+            leer(csv);
+            ADD_FAILURE() << csv;
+        } catch (const std::runtime_error& e) {
+            EXPECT_EQ(std::string(e.what()), mensaje);
+        }
+    }
+}
+
 // ------------------------------------------------------------ through the command
 
 struct Corrida {
