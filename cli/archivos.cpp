@@ -122,6 +122,7 @@ void escribirTextos(const std::vector<TextoDestino>& textos, std::ostream& salid
         if (!t.ruta || *t.ruta == "-")
             salida.write(t.texto.data(), static_cast<std::streamsize>(t.texto.size()));
     salida.flush();
+    if (!salida) throw std::runtime_error("no se pudo escribir la salida");
 }
 
 std::string salidaSobreEntrada(const Entrada& entrada, const std::string& salida) {
