@@ -14,7 +14,7 @@
 #include "calendar/texto_fecha.h"
 #include "cli/lector_csv.h"
 #include "cli/leer_fecha.h"
-#include "registros.h"
+#include "prueba_companion.h"
 #include "tests/calendar/oraculo.h"
 
 using namespace std::chrono;
