@@ -249,10 +249,14 @@ Canal calcularCanal(FuenteBytes& entrada, const OpcionesCanal& opciones, const F
     std::optional<Registros> registros;
     leerTrasEncabezado(lector, [&] {
         forma = formaDe(lector);
-        if (const auto columnas = columnasDeConteo(nombresDe(lector.registro()))) {
+        const auto nombres = nombresDe(lector.registro());
+        if (const auto columnas = columnasDeConteo(nombres)) {
             datos = leerConteos(lector, *columnas, seguimiento);
             return;
         }
+        if (buscarColumna(nombres, "anio_epi") && buscarColumna(nombres, "cuatrisemana") &&
+            !buscarColumna(nombres, "semana_epi"))
+            throw std::runtime_error("la entrada cuenta cuatrisemanas: el canal se calcula por semanas");
         OpcionesConteo deLista;
         deLista.columna = opciones.columna;
         deLista.separador = opciones.separador;

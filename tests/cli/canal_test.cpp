@@ -259,9 +259,10 @@ TEST(Canal, ElCsvEnLaFormaDeLaEntrada) {
     EXPECT_NE(r.salida.find("\r\n52;22/12/2024;28/12/2024;1,75;2,50;3,25;1;\xc3\xa9xito\r\n"),
               std::string::npos);
 
-    // A case list, ',' and LF: a point; weeks after today left empty.
-    std::string lista = "id,fecha\n";
-    for (int a = 2020; a <= 2025; ++a) lista += std::to_string(a) + ",15/1/" + std::to_string(a) + "\n";
+    // A case list as convertir leaves it, ',' and LF: a point; weeks after
+    // today left empty.
+    std::string lista = "id,fecha,semana_epi,anio_epi,cuatrisemana\n";
+    for (int a = 2020; a <= 2025; ++a) lista += std::to_string(a) + ",15/1/" + std::to_string(a) + ",3,,\n";
     r = correr({"--historia", "3"}, lista + "x,ayer\n");
     EXPECT_EQ(r.estado, 1);
     // Week 3: one case in 2023 and 2024, none in 2022.
@@ -323,6 +324,7 @@ TEST(Canal, CadaErrorConSuLineaYEstado2YNadaEscrito) {
          "a\xc3\xb1o no v\xc3\xa1lido: \xc2\xab"
          "dos mil\xc2\xbb"},
         {{"--poblacion", poblacion}, bien, "falta la poblaci\xc3\xb3n del a\xc3\xb1o 2020"},
+        {{}, "anio_epi;cuatrisemana;inicio;fin;casos\n2020;1;;;4\n", "la entrada cuenta cuatrisemanas"},
         {{"--grafico", "-"}, bien, "--grafico necesita un archivo"},
         {{"--salida", "x.svg", "--grafico", "x.svg"}, bien, "no pueden ser el mismo archivo"},
     };
