@@ -10,6 +10,7 @@
 #include "calendar/semana_epi.h"
 #include "consultas_anio.h"
 #include "convertir.h"
+#include "ordenes_canal.h"
 #include "tables/tablas.h"
 #include "version/version.h"
 
@@ -27,6 +28,13 @@ constexpr std::string_view kUso =
     "     tarvolo-cli cuatrisemana AÑO N\n"
     "     tarvolo-cli convertir [--columna NOMBRE|N] [--separador ','|';'|tab] [--fechas]\n"
     "                           [--salida ARCHIVO] [ARCHIVO|-]\n"
+    "     tarvolo-cli contar [--columna NOMBRE|N] [--separador ','|';'|tab] [--por NOMBRE|N]\n"
+    "                        [--cuatrisemanas] [--desde AÑO] [--hasta AÑO] [--salida ARCHIVO]\n"
+    "                        [ARCHIVO|-]\n"
+    "     tarvolo-cli canal [--anio AÑO] [--historia N] [--excluir AÑO[,AÑO...]]\n"
+    "                       [--metodo cuartiles|bortman] [--poblacion ARCHIVO]\n"
+    "                       [--grafico ARCHIVO.svg] [--columna NOMBRE|N] [--separador ','|';'|tab]\n"
+    "                       [--salida ARCHIVO] [ARCHIVO|-]\n"
     "     tarvolo-cli --version\n"
     "\n"
     "FECHA es D/M/AAAA (día primero) o AAAA-MM-DD; sin fecha, hoy; con -, una\n"
@@ -42,7 +50,11 @@ constexpr std::string_view kUso =
     "  tarvolo-cli cuatrisemana 2005 13         primer y último día de la cuatrisemana 13\n"
     "  tarvolo-cli convertir --salida casos_sem.csv casos.csv\n"
     "                                           añade semana_epi, anio_epi y cuatrisemana\n"
-    "                                           a cada fila de un CSV\n";
+    "                                           a cada fila de un CSV\n"
+    "  tarvolo-cli contar casos.csv             casos por semana epidemiológica\n"
+    "  tarvolo-cli canal --anio 2025 --grafico canal.svg casos.csv\n"
+    "                                           canal endémico de 2025 con los cinco años\n"
+    "                                           anteriores, y su gráfico\n";
 
 struct Partes {
     Parte dia, mes, anio;
@@ -190,9 +202,12 @@ int ejecutarCon(const std::vector<std::string>& argumentos, const Fecha& hoy, st
     if (orden == "fechas") return ordenFechas(resto, hoy, salida, errores);
     if (orden == "semanas") return ordenSemanas(resto, hoy, salida, errores);
     if (orden == "cuatrisemana") return ordenCuatrisemana(resto, hoy, salida, errores);
-    if (orden == "convertir") {
+    if (orden == "convertir" || orden == "contar" || orden == "canal") {
         std::istringstream nada;
-        return ordenConvertir(resto, hoy, entrada != nullptr ? *entrada : nada, salida, errores);
+        std::istream& deEntrada = entrada != nullptr ? *entrada : nada;
+        if (orden == "contar") return ordenContar(resto, deEntrada, salida, errores);
+        if (orden == "canal") return ordenCanal(resto, hoy, deEntrada, salida, errores);
+        return ordenConvertir(resto, hoy, deEntrada, salida, errores);
     }
     errores << kUso;
     return 2;

@@ -14,8 +14,8 @@ namespace tarvolo {
 // Without standard input: "-" is read as a date (and refused).
 int ejecutarCompanion(const std::vector<std::string>& argumentos, const Fecha& hoy, std::ostream& salida,
                       std::ostream& errores);
-// The same with standard input: `semana -`, `describir -` and `convertir`
-// read it. The streams must be binary: bytes pass through untranslated.
+// The same with standard input: `semana -`, `describir -`, `convertir`,
+// `contar` and `canal` read it. The streams must be binary: bytes pass through untranslated.
 int ejecutarCompanion(const std::vector<std::string>& argumentos, const Fecha& hoy, std::istream& entrada,
                       std::ostream& salida, std::ostream& errores);
 

@@ -1,14 +1,15 @@
 #include "convertir.h"
 
-#include <charconv>
 #include <optional>
 #include <stdexcept>
 
-#include "calendar/parte.h"
 #include "calendar/texto_fecha.h"
+#include "columnas.h"
+#include "conteo.h"
 #include "lector_csv.h"
 #include "leer_fecha.h"
 #include "mensajes.h"
+#include "texto_csv.h"
 
 namespace tarvolo {
 
@@ -18,68 +19,6 @@ constexpr std::string_view kColumnas[] = {"semana_epi", "anio_epi", "cuatriseman
                                           "fin_semana"};
 constexpr std::size_t kColumnasBasicas = 3;
 constexpr std::size_t kLimiteSalida = 240 * 1024;  // bytes gathered before a write
-
-std::string_view sinBlancos(std::string_view s) noexcept {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
-}
-
-char minuscula(char c) noexcept {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool igualesSinMayusculas(std::string_view a, std::string_view b) noexcept {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (minuscula(a[i]) != minuscula(b[i])) return false;
-    return true;
-}
-
-bool contieneSinMayusculas(std::string_view texto, std::string_view buscado) noexcept {
-    for (std::size_t i = 0; i + buscado.size() <= texto.size(); ++i)
-        if (igualesSinMayusculas(texto.substr(i, buscado.size()), buscado)) return true;
-    return false;
-}
-
-// Header names as users see them: unquoted, without surrounding blanks.
-std::vector<std::string> nombresDe(const RegistroCsv& encabezado) {
-    std::vector<std::string> nombres;
-    std::string espacio;
-    for (const auto campo : encabezado.campos) nombres.emplace_back(sinBlancos(valorCampo(campo, espacio)));
-    return nombres;
-}
-
-std::optional<std::size_t> buscarColumna(const std::vector<std::string>& nombres,
-                                         const std::string& columna) {
-    if (columna.empty()) {
-        for (std::size_t i = 0; i < nombres.size(); ++i)
-            if (contieneSinMayusculas(nombres[i], "fecha")) return i;
-        return std::nullopt;
-    }
-    if (const auto n = leerDecimal(columna)) {
-        if (*n >= 1 && static_cast<unsigned long long>(*n) <= nombres.size())
-            return static_cast<std::size_t>(*n - 1);
-        return std::nullopt;
-    }
-    for (std::size_t i = 0; i < nombres.size(); ++i)
-        if (igualesSinMayusculas(nombres[i], sinBlancos(columna))) return i;
-    return std::nullopt;
-}
-
-void informarSinColumna(std::ostream& errores, const std::string& columna,
-                        const std::vector<std::string>& nombres) {
-    errores << kPrefijoError;
-    if (columna.empty()) {
-        errores << "ninguna columna contiene «fecha»";
-    } else {
-        errores << "no hay columna «" << columna << "»";
-    }
-    errores << "; columnas:";
-    for (std::size_t i = 0; i < nombres.size(); ++i)
-        errores << (i == 0 ? " " : ", ") << "«" << nombres[i] << "»";
-    errores << '\n';
-}
 
 // The output, gathered in one reused buffer and written in large pieces.
 class Salida {
@@ -107,12 +46,6 @@ private:
     std::string texto_;
 };
 
-void agregarEntero(std::string& s, int n) {
-    char cifras[12];
-    const auto r = std::to_chars(cifras, cifras + sizeof cifras, n);
-    s.append(cifras, r.ptr);
-}
-
 void agregarVacios(std::string& s, char separador, std::size_t cuantos) {
     s.append(cuantos, separador);
 }
@@ -134,14 +67,6 @@ void agregarRespuesta(std::string& s, char separador, const SemanaDeFecha& r, bo
     }
 }
 
-// A cell in an error line: one line whatever it holds.
-std::string paraMostrar(std::string_view texto) {
-    std::string s(texto);
-    for (char& c : s)
-        if (c == '\n' || c == '\r') c = ' ';
-    return s;
-}
-
 int convertirRegistros(LectorCsv& lector, Salida& salida, std::ostream& errores,
                        const OpcionesConvertir& opciones, const Fecha& hoy) {
     if (!lector.siguiente()) {
@@ -154,7 +79,7 @@ int convertirRegistros(LectorCsv& lector, Salida& salida, std::ostream& errores,
     const auto nombres = nombresDe(encabezado);
     const auto columna = buscarColumna(nombres, opciones.columna);
     if (!columna) {
-        informarSinColumna(errores, opciones.columna, nombres);
+        errores << kPrefijoError << textoSinColumna(opciones.columna, nombres) << '\n';
         return 2;
     }
     std::string& s = salida.texto();
@@ -166,7 +91,7 @@ int convertirRegistros(LectorCsv& lector, Salida& salida, std::ostream& errores,
     s.append(encabezado.finDeLinea);
     lector.alEsperar(&Salida::pasar, &salida);
     std::string espacio;
-    long filas = 0, sinFecha = 0, invalidas = 0;
+    Registros cuenta;
     while (lector.siguiente()) {
         const RegistroCsv& r = lector.registro();
         s.append(r.bytes);
@@ -174,27 +99,25 @@ int convertirRegistros(LectorCsv& lector, Salida& salida, std::ostream& errores,
             s.append(r.finDeLinea);
             continue;
         }
-        ++filas;
+        ++cuenta.filas;
         const std::string_view celda =
             *columna < r.campos.size() ? valorCampo(r.campos[*columna], espacio) : std::string_view();
         if (sinBlancos(celda).empty()) {
-            ++sinFecha;
+            ++cuenta.sinFecha;
             agregarVacios(s, sep, agregadas);
         } else if (const auto respuesta = leerCeldaFecha(celda, hoy)) {
             agregarRespuesta(s, sep, *respuesta, opciones.fechas);
         } else {
-            ++invalidas;
+            ++cuenta.invalidas;
             agregarVacios(s, sep, agregadas);
-            errores << kPrefijoError << "línea " << r.linea << ": fecha no válida: «" << paraMostrar(celda)
-                    << "»\n";
+            errores << kPrefijoError << textoFechaNoValida(r.linea, celda) << '\n';
         }
         s.append(r.finDeLinea);
         salida.quizasEscribir();
     }
     Salida::pasar(&salida);
-    errores << kPrefijoError << filas << " filas, " << sinFecha << " sin fecha, " << invalidas
-            << " fechas no válidas\n";
-    return invalidas == 0 ? 0 : 1;
+    errores << kPrefijoError << textoRegistros(cuenta) << '\n';
+    return cuenta.invalidas == 0 ? 0 : 1;
 }
 
 }  // namespace

@@ -98,6 +98,16 @@ std::optional<PartesFecha> separarCeldaFecha(std::string_view s) noexcept {
     return PartesFecha{primero, resto->mes, resto->ultimo};
 }
 
+std::optional<Fecha> leerFecha(std::string_view celda) {
+    const auto partes = separarCeldaFecha(celda);
+    if (!partes) return std::nullopt;
+    try {
+        return ArmarFecha(Fecha{}, Parte(partes->dia), Parte(partes->mes), Parte(partes->anio));
+    } catch (const ErrorEjecucion&) {
+        return std::nullopt;
+    }
+}
+
 std::optional<SemanaDeFecha> leerCeldaFecha(std::string_view celda, const Fecha& hoy) {
     const auto partes = separarCeldaFecha(celda);
     if (!partes) return std::nullopt;

@@ -20,6 +20,11 @@ struct PartesFecha {
 // whether the parts name a date is the calendar's business.
 std::optional<PartesFecha> separarCeldaFecha(std::string_view celda) noexcept;
 
+// The cell as a date, with the calendar's own checks (those of ArmarFecha);
+// nullopt when the shape is wrong or the calendar refuses the date. The
+// counting commands' reading: a day, without the answers of `semana`.
+std::optional<Fecha> leerFecha(std::string_view celda);
+
 // What the companion answers for one date.
 struct SemanaDeFecha {
     Fecha fecha;

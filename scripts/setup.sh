@@ -15,6 +15,7 @@ packages=(
   clang libclang-rt-14-dev  # libFuzzer and the sanitizers for the fuzz targets
   qt6-translations-l10n  # Qt's own buttons and dialogs in Spanish
   librsvg2-bin  # renders the icon's sizes from its one drawing
+  libxml2-utils w3c-sgml-lib  # xmllint checks the channel's chart against the SVG 1.1 DTD, offline
   dpkg-dev file  # CPack's Debian package and its dependencies read from the programs
   time  # the benchmarks' time and peak memory of a command
   lintian desktop-file-utils appstream man-db  # the package's checks

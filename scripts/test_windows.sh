@@ -24,8 +24,10 @@ wine=$(command -v /usr/lib/wine/wine64 || command -v wine64 || command -v wine)
 mkdir -p "$WINEPREFIX"
 "$wineserver" -p
 trap '"$wineserver" -k 2>/dev/null || true' EXIT
-# A new prefix is laid out on the first Wine call; done here, not inside a test.
-[ -f "$WINEPREFIX/system.reg" ] || "$wine" wineboot --init >/dev/null 2>&1
+# The first Wine call lays out a new prefix and, on every run, starts the
+# server's helper processes; done here, not inside a test, whose output the
+# helpers would hold open until CTest's time-out.
+"$wine" wineboot --init >/dev/null 2>&1
 
 ctest --preset windows
 echo "windows: $(stat -c %s build-windows/cli/tarvolo-cli.exe) bytes in tarvolo-cli.exe; $((SECONDS - inicio)) s"

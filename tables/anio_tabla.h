@@ -24,6 +24,15 @@ struct AnioTabla {
     }
 };
 
+// The years whose whole structure the tables can show: the scan of one
+// reaches a day into the years before and after.
+inline constexpr int kPrimerAnioTabla = 101;
+inline constexpr int kUltimoAnioTabla = 9998;
+
+// The weeks of epidemiological year `numero`, unchecked: for a year already
+// known to lie in kPrimerAnioTabla..kUltimoAnioTabla.
+AnioTabla estructuraAnio(int numero);
+
 // Omitted or blank means the current year. Throws error 13 for text that is
 // not a number and for a year whose scan (29 December of the year before to
 // 4 January of the year after) leaves the years 100..9999.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Throughput and peak memory of `tarvolo-cli convertir`, file to file, on a
 # generated 2-million-row case list (about 150 MB) and on one ten times
-# smaller, with `cat` of the same files as the floor.
+# smaller, with `cat` of the same files as the floor; and of `contar` and
+# `canal`, which read the same list and write a few thousand rows.
 #   bench/convertir/medir.sh BUILD_DIR [FILAS] [VECES]
 # The files are generated once into $TMPDIR (default /tmp) and kept there for
 # the next run; they are never committed. Figures are medians of VECES runs
@@ -47,5 +48,8 @@ for n in "$filas" $((filas / 10)); do
   medir "cat $n filas" "$entrada" sh -c 'cat "$1" >"$2"' sh "$entrada" "$salida"
   medir "convertir $n filas" "$entrada" "$cli" convertir --salida "$salida" "$entrada"
   medir "convertir --fechas" "$entrada" "$cli" convertir --fechas --salida "$salida" "$entrada"
-  rm -f "$salida"
+  medir "contar $n filas" "$entrada" "$cli" contar --salida "$salida" "$entrada"
+  medir "contar --por nombre" "$entrada" "$cli" contar --por nombre --salida "$salida" "$entrada"
+  medir "canal --anio 2025" "$entrada" "$cli" canal --anio 2025 --grafico "$salida.svg" --salida "$salida" "$entrada"
+  rm -f "$salida" "$salida.svg"
 done

@@ -14,6 +14,7 @@
 #include "calendar/texto_fecha.h"
 #include "cli/lector_csv.h"
 #include "cli/leer_fecha.h"
+#include "prueba_companion.h"
 #include "tests/calendar/oraculo.h"
 
 using namespace std::chrono;
@@ -39,22 +40,8 @@ Conversion convertir(std::string_view csv, const OpcionesConvertir& opciones = {
     return {estado, salida.str(), errores.str()};
 }
 
-// Every record of `csv`, fields unquoted, read `trozo` bytes at a time.
-std::vector<std::vector<std::string>> registros(std::string_view csv, char sep = 0, std::size_t trozo = 0,
-                                                std::size_t bloque = LectorCsv::kBloque) {
-    FuenteMemoria fuente(csv, trozo);
-    LectorCsv lector(fuente, sep, bloque);
-    std::vector<std::vector<std::string>> todos;
-    std::string espacio;
-    while (lector.siguiente()) {
-        std::vector<std::string> campos;
-        for (auto c : lector.registro().campos) campos.emplace_back(tarvolo::valorCampo(c, espacio));
-        todos.push_back(std::move(campos));
-    }
-    return todos;
-}
-
-using Filas = std::vector<std::vector<std::string>>;
+using prueba::Filas;
+using prueba::registros;
 
 // ------------------------------------------------------------ date cells
 

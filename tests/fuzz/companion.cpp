@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/ordenes_canal.h"
+#include "tables/anio_tabla.h"
 #include "tests/fuzz/constructores.h"
 #include "version/version.h"
 
@@ -133,6 +135,50 @@ void comprobarConsulta(const std::string& orden, std::size_t argumentos, int est
     }
 }
 
+bool anioDeTabla(std::optional<int> anio) {
+    return !anio || (*anio >= kPrimerAnioTabla && *anio <= kUltimoAnioTabla);
+}
+
+// contar and canal: their options read, never a file opened. What is taken
+// keeps to its ranges; what is refused is refused before any file, with the
+// command's usage.
+void comprobarPedido(const std::vector<std::string>& args, const Fecha& hoy) {
+    const std::vector<std::string> resto(args.begin() + 1, args.end());
+    std::string porQue;
+    if (args[0] == "contar") {
+        PedidoContar p;
+        porQue = leerPedidoContar(resto, p);
+        if (porQue.empty()) {
+            const auto& o = p.opciones;
+            fuzz::comprobar(anioDeTabla(o.desde) && anioDeTabla(o.hasta) &&
+                                (!o.desde || !o.hasta || *o.desde <= *o.hasta),
+                            "años de contar fuera de la tabla");
+            fuzz::comprobar(o.por.empty() || o.por.find_first_not_of(" \t") != std::string::npos,
+                            "--por en blanco");
+        }
+    } else {
+        PedidoCanal p;
+        porQue = leerPedidoCanal(resto, p);
+        if (porQue.empty()) {
+            const auto& o = p.opciones;
+            fuzz::comprobar(o.historia >= kHistoriaMinima && o.historia <= kHistoriaMaxima,
+                            "historia fuera de 3..10");
+            fuzz::comprobar(anioDeTabla(o.anio), "año de canal fuera de la tabla");
+            for (int a : o.excluir) fuzz::comprobar(anioDeTabla(a), "año excluido fuera de la tabla");
+            fuzz::comprobar(!p.grafico || (!p.grafico->empty() && *p.grafico != "-"), "gráfico sin archivo");
+            fuzz::comprobar(!p.salida || !p.grafico || *p.salida != *p.grafico,
+                            "salida y gráfico en un archivo");
+        }
+    }
+    if (porQue.empty()) return;
+    std::ostringstream salida, errores;
+    const int estado = ejecutarCompanion(args, hoy, salida, errores);
+    fuzz::comprobar(estado == 2 && salida.str().empty(), "argumentos rechazados con otro estado");
+    const std::string_view uso = args[0] == "contar" ? kUsoContar : kUsoCanal;
+    fuzz::comprobar(errores.str() == "tarvolo-cli: " + porQue + "\nUso: " + std::string(uso) + "\n",
+                    "rechazo sin su uso", errores.str());
+}
+
 const fuzz::Forma* forma(bool listado, std::string_view palabra) {
     for (const auto& f : fuzz::kConstructores)
         if (f.listado == listado && f.palabra == palabra) return &f;
@@ -147,9 +193,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     const Fecha hoy = fuzz::hoy(cs[0]);
     const std::vector<std::string> args(cs.begin() + 1, cs.end());
 
-    // convertir reads and writes the files it is given: its reader has a
-    // target of its own.
+    // convertir, contar and canal read and write the files they are given:
+    // their reader has a target of its own, and only their options are
+    // read here.
     if (!args.empty() && args[0] == "convertir") return 0;
+    if (!args.empty() && (args[0] == "contar" || args[0] == "canal")) {
+        comprobarPedido(args, hoy);
+        return 0;
+    }
 
     std::ostringstream salidaFlujo, erroresFlujo;
     const int estado = ejecutarCompanion(args, hoy, salidaFlujo, erroresFlujo);
