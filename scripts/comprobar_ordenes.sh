@@ -11,13 +11,14 @@ cd "$(dirname "$0")/.."
 export LC_ALL=C.UTF-8
 
 # The words that may name a program: shell scripts without their comments,
-# the programs C++ tests start through QProcess, and CMake's find_program.
+# the programs C++ tests start (through QProcess or their own helper), and
+# CMake's find_program.
 palabras() {
   git ls-files -- '*.sh' '.ci/run' | while read -r f; do
     sed -E 's/(^|[[:space:]])#.*$//' "$f"
   done | tr -cs 'A-Za-z0-9_.+/-' '\n'
   git ls-files -- 'tests/*.cpp' 'bench/*.cpp' |
-    xargs grep -ohE '(start|execute|ejecutar)\(QStringLiteral\("[a-z0-9_.+-]+"' |
+    xargs grep -ohE '(start|execute|ejecutar)\((QStringLiteral\()?"[a-z0-9_./+-]+"' |
     sed -E 's/.*"([^"]+)"$/\1/'
   git ls-files -- '*CMakeLists.txt' '*.cmake' | xargs grep -ohE 'find_program\([A-Z_]+ [a-z0-9_.+-]+ REQUIRED' |
     awk '{print $2}'

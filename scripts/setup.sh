@@ -18,6 +18,7 @@ packages=(
   libxml2-utils w3c-sgml-lib  # xmllint checks the channel's chart against the SVG 1.1 DTD, offline
   dpkg-dev file  # CPack's Debian package and its dependencies read from the programs
   time  # the benchmarks' time and peak memory of a command
+  git  # lists the project's own files for the check of this very list
   lintian desktop-file-utils appstream man-db  # the package's checks
   dbus  # the desktop tests' private session bus
   libglib2.0-bin  # gdbus, which asks that bus whether the accessibility bus and the tray host are up
