@@ -1,22 +1,18 @@
 #pragma once
 
-#include <QIcon>
-#include <QString>
+#include <cstdint>
+#include <string_view>
 
 namespace tarvolo {
 
-// The program's icon in its two sizes, 16x16 and 32x32.
-QIcon iconoPrograma();
+// The windows' pictures, compiled into the program by each back end.
+enum class Imagen : std::uint8_t { Ninguna, Icono32, Banner, Emblema, EmblemaNombre, Logo, Impresora };
 
-// The windows' pictures, compiled in.
-enum class Imagen { Icono32, Banner, Emblema, EmblemaNombre, Logo, Impresora };
-
-// A picture's path in the compiled-in resources.
-inline QString rutaImagen(Imagen imagen) {
-    // In the order of Imagen.
-    static constexpr const char* kArchivos[] = {"icono32.png",        "banner.png", "emblema.png",
-                                                "emblema_nombre.png", "logo.png",   "impresora.png"};
-    return QStringLiteral(":/tarvolo/") + QLatin1String(kArchivos[static_cast<int>(imagen)]);
+// A picture's file in resources/, in the order of Imagen.
+constexpr std::string_view archivoImagen(Imagen imagen) {
+    constexpr std::string_view kArchivos[] = {
+        "", "icono32.png", "banner.png", "emblema.png", "emblema_nombre.png", "logo.png", "impresora.png"};
+    return kArchivos[static_cast<std::size_t>(imagen)];
 }
 
 }  // namespace tarvolo

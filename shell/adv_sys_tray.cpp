@@ -1,16 +1,17 @@
 #include "adv_sys_tray.h"
 
+#include <array>
+
 #include "calendar/semana_epi.h"
-#include "identificadores.h"
+#include "servicios/ventana.h"
 
 namespace tarvolo {
 
-QString textoTipSemana(int semana) {
-    return QStringLiteral("Semana Epidemiológica %1").arg(semana);
+std::string textoTipSemana(int semana) {
+    return "Semana Epidemiológica " + std::to_string(semana);
 }
 
-AdvSysTray::AdvSysTray(Bandeja& bandeja, const Reloj& reloj, QObject* padre)
-    : QObject(padre), bandeja_(bandeja), reloj_(reloj) {
+AdvSysTray::AdvSysTray(Bandeja& bandeja, const Reloj& reloj) : bandeja_(bandeja), reloj_(reloj) {
     std::optional<std::uint32_t> mayor;
     try {
         mayor = bandeja_.version();
@@ -29,11 +30,9 @@ AdvSysTray::~AdvSysTray() {
     }
 }
 
-void AdvSysTray::Create(QWidget& propietario) {
+void AdvSysTray::Create(Ventana& propietario) {
     if (registrado_) return;
-    frmOwner_ = &propietario;
-    QObject::disconnect(suscripcion_);
-    suscripcion_ = connect(&bandeja_, &Bandeja::mensajeRaton, this, &AdvSysTray::frmOwner_MouseMove);
+    bandeja_.alRaton([this](std::uint32_t mensaje) { frmOwner_MouseMove(mensaje); });
     if (conGlobos()) {
         registro_.fijarCbSize(RegistroNotificacion::kTamano);
         registro_.fijarUFlags(RegistroNotificacion::kMensaje | RegistroNotificacion::kIcono |
@@ -43,10 +42,10 @@ void AdvSysTray::Create(QWidget& propietario) {
         registro_.fijarUFlags(RegistroNotificacion::kMensaje | RegistroNotificacion::kIcono |
                               RegistroNotificacion::kTip);
     }
-    registro_.fijarHWnd(identificadorDeVentana(&propietario));
+    registro_.fijarHWnd(propietario.identificador());
     registro_.fijarUId(1);
     registro_.fijarUCallbackMessage(kMensajeCallback);
-    registro_.fijarHIcon(identificadorDeIcono(propietario.windowIcon()));
+    registro_.fijarHIcon(propietario.identificadorIcono());
     // Set once, not cut to the tooltip limit: it keeps the week of this day.
     registro_.fijarSzTip(textoTipSemana(SemanaEpi(reloj_.hoy())));
     registrado_ = bandeja_.agregar(registro_);
@@ -57,21 +56,20 @@ void AdvSysTray::Destroy() {
     const bool quitado = bandeja_.eliminar(registro_);
     if (quitado) registrado_ = false;
     // Whatever the shell said, no more events reach this object.
-    QObject::disconnect(suscripcion_);
-    frmOwner_ = nullptr;
+    bandeja_.alRaton({});
 }
 
-void AdvSysTray::Icon(const QIcon& icono) {
+void AdvSysTray::Icon(std::uint32_t icono) {
     if (!registrado_) return;
-    registro_.fijarHIcon(identificadorDeIcono(icono));
+    registro_.fijarHIcon(icono);
     modificarSinGlobo();
 }
 
-QIcon AdvSysTray::Icon() const {
-    return registrado_ ? iconoDeIdentificador(registro_.hIcon()) : QIcon();
+std::uint32_t AdvSysTray::Icon() const {
+    return registrado_ ? registro_.hIcon() : 0;
 }
 
-void AdvSysTray::Tooltip(const QString& texto) {
+void AdvSysTray::Tooltip(std::string_view texto) {
     if (!registrado_) return;
     registro_.fijarSzTip(texto, static_cast<std::size_t>(limiteTip_));
     modificarSinGlobo();
@@ -87,11 +85,11 @@ void AdvSysTray::modificarSinGlobo() {
     bandeja_.modificar(sinGlobo);
 }
 
-QString AdvSysTray::Tooltip() const {
-    return registrado_ ? registro_.szTip() : QString();
+std::string AdvSysTray::Tooltip() const {
+    return registrado_ ? registro_.szTip() : std::string();
 }
 
-void AdvSysTray::ShowBalloon(QString texto, QString titulo, std::int32_t tipoIcono) {
+void AdvSysTray::ShowBalloon(std::string texto, std::string titulo, std::int32_t tipoIcono) {
     if (!registrado_ || !conGlobos()) return;
     registro_.fijarSzInfo(texto, kLimiteGlobo);
     registro_.fijarSzInfoTitle(titulo, kLimiteTituloGlobo);
@@ -101,35 +99,19 @@ void AdvSysTray::ShowBalloon(QString texto, QString titulo, std::int32_t tipoIco
 
 void AdvSysTray::HideBalloon() {
     if (!registrado_ || !conGlobos()) return;
-    registro_.fijarSzInfo(QString());
+    registro_.fijarSzInfo({});
     bandeja_.modificar(registro_);
 }
 
-void AdvSysTray::frmOwner_MouseMove(quint32 mensaje) {
-    // 0x201..0x206 are the button messages; plain movement (0x200) and
-    // anything else raise nothing.
-    switch (mensaje) {
-        case 0x201:
-            emit LButtonDown();
-            break;
-        case 0x202:
-            emit LButtonUp();
-            break;
-        case 0x203:
-            emit LButtonDblClk();
-            break;
-        case 0x204:
-            emit RButtonDown();
-            break;
-        case 0x205:
-            emit RButtonUp();
-            break;
-        case 0x206:
-            emit RButtonDblClk();
-            break;
-        default:
-            break;
-    }
+void AdvSysTray::frmOwner_MouseMove(std::uint32_t mensaje) const {
+    // 0x201..0x206 are the button messages, raising the events in their
+    // order; plain movement (0x200) and anything else raise nothing.
+    const std::array<const std::function<void()>*, 6> eventos = {&LButtonDown, &LButtonUp, &LButtonDblClk,
+                                                                 &RButtonDown, &RButtonUp, &RButtonDblClk};
+    if (mensaje < 0x201 || mensaje > 0x206) return;
+    // A copy: the handler may release this very object (Salir does).
+    const std::function<void()> evento = *eventos[mensaje - 0x201];
+    if (evento) evento();
 }
 
 }  // namespace tarvolo

@@ -1,12 +1,9 @@
 #pragma once
 
-#include <QIcon>
-#include <QMetaObject>
-#include <QObject>
-#include <QPointer>
-#include <QString>
-#include <QWidget>
 #include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
 
 #include "bandeja.h"
 #include "calendar/reloj.h"
@@ -14,15 +11,16 @@
 
 namespace tarvolo {
 
+class Ventana;
+
 // "Semana Epidemiológica " and the week: the icon's tooltip.
-QString textoTipSemana(int semana);
+std::string textoTipSemana(int semana);
 
 // One icon in the notification area on behalf of an owner window: the record
 // adapted to the shell's version, the tooltip, the balloon, and the user's
 // mouse turned into six events. Nothing here traps errors: they go to the
 // caller's trap.
-class AdvSysTray : public QObject {
-    Q_OBJECT
+class AdvSysTray {
 public:
     static constexpr std::int16_t kLimiteTipCorto = 63;
     static constexpr std::int16_t kLimiteTipLargo = 127;
@@ -31,34 +29,33 @@ public:
     static constexpr std::uint32_t kMensajeCallback = 0x200;
 
     // Class_Initialize: reads the shell's version once.
-    AdvSysTray(Bandeja& bandeja, const Reloj& reloj, QObject* padre = nullptr);
+    AdvSysTray(Bandeja& bandeja, const Reloj& reloj);
     // Class_Terminate: a registered icon leaves with the object.
-    ~AdvSysTray() override;
+    ~AdvSysTray();
+    AdvSysTray(const AdvSysTray&) = delete;
+    AdvSysTray& operator=(const AdvSysTray&) = delete;
 
     std::int32_t ShellVersion() const { return version_; }
-    void Icon(const QIcon& icono);
-    QIcon Icon() const;
-    void Tooltip(const QString& texto);
-    QString Tooltip() const;
-    void Create(QWidget& propietario);
+    // The icon by its handle; 0 before Create.
+    void Icon(std::uint32_t icono);
+    std::uint32_t Icon() const;
+    void Tooltip(std::string_view texto);
+    std::string Tooltip() const;
+    void Create(Ventana& propietario);
     void Destroy();
-    void ShowBalloon(QString texto, QString titulo, std::int32_t tipoIcono);
+    void ShowBalloon(std::string texto, std::string titulo, std::int32_t tipoIcono);
     void HideBalloon();
 
     bool registrado() const { return registrado_; }
     std::int16_t limiteTip() const { return limiteTip_; }
 
-signals:
-    void LButtonDown();
-    void LButtonUp();
-    void LButtonDblClk();
-    void RButtonDown();
-    void RButtonUp();
-    void RButtonDblClk();
+    // The events, in their order; raised while the owner's notification is
+    // being handled.
+    std::function<void()> LButtonDown, LButtonUp, LButtonDblClk, RButtonDown, RButtonUp, RButtonDblClk;
 
 private:
     // The shell's notification for the icon, as the owner relays it.
-    void frmOwner_MouseMove(quint32 mensaje);
+    void frmOwner_MouseMove(std::uint32_t mensaje) const;
     bool conGlobos() const { return version_ >= 5; }
     // Icon and tooltip updates: the record as it stands, less the balloon.
     void modificarSinGlobo();
@@ -69,8 +66,6 @@ private:
     std::int16_t limiteTip_ = kLimiteTipCorto;
     bool registrado_ = false;
     RegistroNotificacion registro_;
-    QPointer<QWidget> frmOwner_;
-    QMetaObject::Connection suscripcion_;
 };
 
 }  // namespace tarvolo

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QString>
 #include <exception>
 #include <utility>
 
 #include "calendar/error_ejecucion.h"
-#include "mensajes.h"
+#include "servicios/mensajes.h"
 
 namespace tarvolo {
 
@@ -17,7 +16,7 @@ void atrapar(Mensajes& mensajes, Cuerpo&& cuerpo) {
     try {
         std::forward<Cuerpo>(cuerpo)();
     } catch (const std::exception& e) {
-        mensajes.mostrar(QString::fromUtf8(e.what()));
+        mensajes.mostrar(e.what());
     }
 }
 
@@ -28,9 +27,9 @@ void atraparSalvoFechaInvalida(Mensajes& mensajes, Cuerpo&& cuerpo) {
     try {
         std::forward<Cuerpo>(cuerpo)();
     } catch (const ErrorEjecucion& e) {
-        if (e.numero() != ErrorEjecucion::kTiposNoCoinciden) mensajes.mostrar(QString::fromUtf8(e.what()));
+        if (e.numero() != ErrorEjecucion::kTiposNoCoinciden) mensajes.mostrar(e.what());
     } catch (const std::exception& e) {
-        mensajes.mostrar(QString::fromUtf8(e.what()));
+        mensajes.mostrar(e.what());
     }
 }
 

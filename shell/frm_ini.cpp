@@ -1,74 +1,54 @@
 #include "frm_ini.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QCloseEvent>
-#include <QCursor>
-#include <QGuiApplication>
-
 #include "calendar/semana_epi.h"
 #include "error_trap.h"
 #include "nombres_ventanas.h"
 #include "programa.h"
-#include "resources/recursos.h"
 
 namespace tarvolo {
 
-frmIni::frmIni(Servicios& servicios, Bandeja& bandeja, MenuEmergente menuEmergente,
-               FinDelPrograma finDelPrograma)
-    : servicios_(servicios),
-      bandeja_(bandeja),
-      menuEmergente_(std::move(menuEmergente)),
-      finDelPrograma_(std::move(finDelPrograma)) {
-    if (!menuEmergente_) menuEmergente_ = [](QMenu& menu, const QPoint& donde) { menu.exec(donde); };
-    if (!finDelPrograma_) finDelPrograma_ = [] { QApplication::exit(0); };
-    setObjectName(QStringLiteral("frmIni"));
-    setWindowTitle(tituloPrograma());
-    setWindowIcon(iconoPrograma());
-    // Never shown, so it must not count as a window whose closing quits.
-    setAttribute(Qt::WA_QuitOnClose, false);
-    crearMenu();
+namespace {
 
-    // At log-off or shut-down the icon leaves first, as with "Salir".
-    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        connect(app, &QGuiApplication::commitDataRequest, this, [this] { descargar(); });
-        connect(app, &QCoreApplication::aboutToQuit, this,
-                [this] { atrapar(servicios_.mensajes, [this] { Form_QueryUnload(); }); });
-    }
-    Form_Load();
-}
+// "Cancelar" only closes the menu.
+constexpr EntradaMenu kMenus[] = {
+    menuEmergente("mnuMenu", "Menu"),
+    item("mnuHoy", "Ver Semana Epidemiológica Actual"),
+    item("mnuDia", "Buscar Semana Epidemiológica por Día"),
+    item("mnuAnio", "Ver Semanas Epidemiológicas del Año"),
+    item("relleno", "-"),
+    item("mnuCancelar", "Cancelar"),
+    item("relleno2", "-"),
+    item("mnuAbout", "Acerca de..."),
+    item("mnuExit", "Salir"),
+};
+
+constexpr DisenoVentana kDiseno = oculta(kFrmIni, kTituloPrograma, kMenus);
+
+using enum Evento;
+const Manejador<frmIni> kManejadores[] = {
+    {"mnuHoy", Click, &frmIni::mnuHoy_Click},   {"mnuDia", Click, &frmIni::mnuDia_Click},
+    {"mnuAnio", Click, &frmIni::mnuAnio_Click}, {"mnuAbout", Click, &frmIni::mnuAbout_Click},
+    {"mnuExit", Click, &frmIni::mnuExit_Click},
+};
+
+}  // namespace
+
+frmIni::frmIni(Servicios& servicios, Bandeja& bandeja, std::function<void()> finDelPrograma)
+    : FormularioDe(kDiseno, kManejadores),
+      servicios_(servicios),
+      bandeja_(bandeja),
+      finDelPrograma_(std::move(finDelPrograma)) {}
 
 frmIni::~frmIni() = default;
 
-void frmIni::crearMenu() {
-    mnuMenu = new QMenu(QStringLiteral("Menu"), this);
-    mnuMenu->setObjectName(QStringLiteral("mnuMenu"));
-    const auto entrada = [this](const char* nombre, const QString& texto, void (frmIni::*manejador)()) {
-        QAction* accion = mnuMenu->addAction(texto);
-        accion->setObjectName(QString::fromLatin1(nombre));
-        if (manejador != nullptr) connect(accion, &QAction::triggered, this, manejador);
-        return accion;
-    };
-    const auto separador = [this](const char* nombre) {
-        mnuMenu->addSeparator()->setObjectName(QString::fromLatin1(nombre));
-    };
-    entrada("mnuHoy", QStringLiteral("Ver Semana Epidemiológica Actual"), &frmIni::mnuHoy_Click);
-    entrada("mnuDia", QStringLiteral("Buscar Semana Epidemiológica por Día"), &frmIni::mnuDia_Click);
-    entrada("mnuAnio", QStringLiteral("Ver Semanas Epidemiológicas del Año"), &frmIni::mnuAnio_Click);
-    separador("relleno");
-    entrada("mnuCancelar", QStringLiteral("Cancelar"), nullptr);  // only closes the menu
-    separador("relleno2");
-    entrada("mnuAbout", QStringLiteral("Acerca de..."), &frmIni::mnuAbout_Click);
-    entrada("mnuExit", QStringLiteral("Salir"), &frmIni::mnuExit_Click);
-}
-
 void frmIni::Form_Load() {
     atrapar(servicios_.mensajes, [this] {
-        bandeja_.exportarMenu(mnuMenu);
+        // Trays that only show a menu the item publishes need it with the icon.
+        bandeja_.exportarMenu(ventana(), "mnuMenu");
         ast = std::make_unique<AdvSysTray>(bandeja_, servicios_.reloj);
-        connect(ast.get(), &AdvSysTray::LButtonUp, this, &frmIni::ast_LButtonUp);
-        connect(ast.get(), &AdvSysTray::RButtonUp, this, &frmIni::ast_RButtonUp);
-        ast->Create(*this);
+        ast->LButtonUp = [this] { ast_LButtonUp(); };
+        ast->RButtonUp = [this] { ast_RButtonUp(); };
+        ast->Create(ventana());
         saludar();
         servicios_.ventanas.mostrar(kFrmSplash);
     });
@@ -79,15 +59,15 @@ void frmIni::Form_Load() {
 
 void frmIni::mostrarSinBandeja() {
     sinBandeja_ = true;
-    QGuiApplication::setQuitOnLastWindowClosed(true);
+    servicios_.ventanas.terminarConLaUltima([this] { descargar(); });
     servicios_.ventanas.mostrar(kFrmHoy);
     servicios_.mensajes.mostrar(kTextoSinBandeja);
 }
 
 void frmIni::saludar() {
     const auto semana = SemanaEpi(servicios_.reloj.hoy());
-    ast->ShowBalloon(QStringLiteral("Semana Epidemiológica Actual: %1").arg(semana),
-                     QStringLiteral("Tarvolo Versión %1").arg(textoVersion()), 1);
+    ast->ShowBalloon("Semana Epidemiológica Actual: " + std::to_string(semana),
+                     std::string(kTituloPrograma) + " Versión " + textoVersion(), 1);
 }
 
 void frmIni::ast_LButtonUp() {
@@ -95,12 +75,10 @@ void frmIni::ast_LButtonUp() {
 }
 
 void frmIni::ast_RButtonUp() {
-    // A tray that shows the published menu itself has it open already.
-    if (mnuMenu->isVisible()) return;
-    atrapar(servicios_.mensajes, [this] { menuEmergente_(*mnuMenu, QCursor::pos()); });
+    atrapar(servicios_.mensajes, [this] { ventana().menuEmergente("mnuMenu"); });
 }
 
-void frmIni::mostrarSolo(const QString& elegida, const QString& otra1, const QString& otra2) {
+void frmIni::mostrarSolo(std::string_view elegida, std::string_view otra1, std::string_view otra2) {
     servicios_.ventanas.mostrar(elegida);
     servicios_.ventanas.descargar(otra1);
     servicios_.ventanas.descargar(otra2);
@@ -127,28 +105,24 @@ void frmIni::mnuExit_Click() {
 }
 
 void frmIni::descargar() {
-    close();
-}
-
-void frmIni::closeEvent(QCloseEvent* evento) {
-    // The request is never refused and its reason is not looked at.
-    evento->accept();
-    if (descargado_) return;
-    descargado_ = true;
-    atrapar(servicios_.mensajes, [this] { Form_QueryUnload(); });
-    atrapar(servicios_.mensajes, [this] { Form_Unload(); });
+    servicios_.ventanas.descargar(kFrmIni);
 }
 
 void frmIni::Form_QueryUnload() {
-    if (!ast) return;
-    ast->Destroy();
-    ast.reset();  // its own Destroy finds nothing left to do
+    // The request is never refused and its reason is not looked at.
+    atrapar(servicios_.mensajes, [this] {
+        if (!ast) return;
+        ast->Destroy();
+        ast.reset();  // its own Destroy finds nothing left to do
+    });
 }
 
 void frmIni::Form_Unload() {
     // At once: the open windows vanish without their own close handlers.
-    servicios_.ventanas.descargarTodas();
-    finDelPrograma_();
+    atrapar(servicios_.mensajes, [this] {
+        servicios_.ventanas.descargarTodas();
+        if (finDelPrograma_) finDelPrograma_();
+    });
 }
 
 }  // namespace tarvolo

@@ -1,6 +1,5 @@
 #include "instancia_unica.h"
 
-#include <QString>
 #include <cstdio>
 
 #include "error_trap.h"

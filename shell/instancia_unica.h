@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "servicios.h"
+#include "servicios/servicios.h"
 
 namespace tarvolo {
 

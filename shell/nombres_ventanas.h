@@ -1,15 +1,16 @@
 #pragma once
 
-#include <QLatin1String>
+#include <string_view>
 
 namespace tarvolo {
 
-// The names the windows are registered, shown and unloaded by, in one list:
+// The names the forms are registered, shown and unloaded by, in one list:
 // a misspelt name is then a compile error, not a window that never opens.
-inline constexpr QLatin1String kFrmHoy{"frmHoy"};
-inline constexpr QLatin1String kFrmDia{"frmDia"};
-inline constexpr QLatin1String kFrmRango{"frmRango"};
-inline constexpr QLatin1String kFrmAbout{"frmAbout"};
-inline constexpr QLatin1String kFrmSplash{"frmSplash"};
+inline constexpr std::string_view kFrmIni = "frmIni";
+inline constexpr std::string_view kFrmHoy = "frmHoy";
+inline constexpr std::string_view kFrmDia = "frmDia";
+inline constexpr std::string_view kFrmRango = "frmRango";
+inline constexpr std::string_view kFrmAbout = "frmAbout";
+inline constexpr std::string_view kFrmSplash = "frmSplash";
 
 }  // namespace tarvolo

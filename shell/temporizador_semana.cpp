@@ -1,14 +1,13 @@
 #include "temporizador_semana.h"
 
 #include "calendar/semana_epi.h"
-#include "icono_semana.h"
 
 namespace tarvolo {
 
-TemporizadorSemana::TemporizadorSemana(AdvSysTray* bandeja, const Reloj& reloj,
-                                       std::unique_ptr<TemporizadorLimite> limite, QObject* padre)
-    : QObject(padre), bandeja_(bandeja), reloj_(reloj), limite_(std::move(limite)) {
-    connect(limite_.get(), &TemporizadorLimite::alarma, this, &TemporizadorSemana::actualizar);
+TemporizadorSemana::TemporizadorSemana(BandejaActual bandeja, Bandeja& iconos, const Reloj& reloj,
+                                       std::unique_ptr<TemporizadorLimite> limite)
+    : bandeja_(std::move(bandeja)), iconos_(iconos), reloj_(reloj), limite_(std::move(limite)) {
+    limite_->alSonar([this] { actualizar(); });
     actualizar();
 }
 
@@ -17,11 +16,12 @@ void TemporizadorSemana::actualizar() {
     // back, or a zone moved west, finds the same week and changes nothing.
     const Fecha hoy = reloj_.hoy();
     const int semana = SemanaEpi(hoy);
-    if (bandeja_ && bandeja_->registrado()) {
-        const QString tip = textoTipSemana(semana);
-        if (bandeja_->Tooltip() != tip) bandeja_->Tooltip(tip);
+    AdvSysTray* bandeja = bandeja_();
+    if (bandeja != nullptr && bandeja->registrado()) {
+        const std::string tip = textoTipSemana(semana);
+        if (bandeja->Tooltip() != tip) bandeja->Tooltip(tip);
         if (semana != semanaDelIcono_) {
-            bandeja_->Icon(iconoDeSemana(semana));
+            bandeja->Icon(iconos_.iconoDeSemana(semana));
             semanaDelIcono_ = semana;
         }
     }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QObject>
-#include <QPointer>
+#include <functional>
 #include <memory>
 
 #include "adv_sys_tray.h"
@@ -14,13 +13,15 @@ namespace tarvolo {
 // runs for days: one alarm at the midnight that begins the next week
 // (Sunday), moved whenever the clock or the zone changes; between alarms
 // nothing runs.
-class TemporizadorSemana : public QObject {
-    Q_OBJECT
+class TemporizadorSemana {
 public:
-    // Writes today's week at once. The tray object may go before this one
-    // (the program's end releases it first); then nothing more is written.
-    TemporizadorSemana(AdvSysTray* bandeja, const Reloj& reloj, std::unique_ptr<TemporizadorLimite> limite,
-                       QObject* padre = nullptr);
+    // The tray object as it stands: the program's end releases it before
+    // this goes, and then nothing more is written.
+    using BandejaActual = std::function<AdvSysTray*()>;
+
+    // Writes today's week at once.
+    TemporizadorSemana(BandejaActual bandeja, Bandeja& iconos, const Reloj& reloj,
+                       std::unique_ptr<TemporizadorLimite> limite);
 
     // The Sunday the alarm is armed for.
     Fecha proximoLimite() const { return proximo_; }
@@ -28,7 +29,8 @@ public:
 private:
     void actualizar();
 
-    QPointer<AdvSysTray> bandeja_;
+    BandejaActual bandeja_;
+    Bandeja& iconos_;
     const Reloj& reloj_;
     std::unique_ptr<TemporizadorLimite> limite_;
     Fecha proximo_{};

@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <memory>
 
-#include "shell/programa.h"
+#include "qt/disposicion.h"
 
 namespace {
 

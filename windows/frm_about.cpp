@@ -1,103 +1,73 @@
 #include "frm_about.h"
 
-#include <QFrame>
-#include <QLabel>
-#include <QPushButton>
-
 #include "creditos.h"
-#include "disposicion.h"
-#include "resources/recursos.h"
 #include "shell/nombres_ventanas.h"
 #include "shell/programa.h"
 #include "sistema/info_sistema.h"
+#include "sistema/registro.h"
 
 namespace tarvolo {
 
-frmAbout::frmAbout(Servicios& servicios, Registro& registro, Lanzador& lanzador)
-    : VentanaPrograma(servicios, kFrmAbout), registro_(registro), lanzador_(lanzador) {
-    prepararMarco(this, QStringLiteral("Acerca de Tarvolo"), false);
-    fondoBlanco(this);
-    setFixedSize(pixeles(this, 6000), pixeles(this, 4020));
-    crearControles();
-    centrarEnPantalla(this);
-    Form_Load();
-}
+namespace {
 
-void frmAbout::crearControles() {
-    const QString sansSerif = caraDeInterfaz();
-    const QFont negrita = fuente(sansSerif, 8.25, true);
-    imagen(this, "Picture1", rutaImagen(Imagen::Icono32), Ajuste::Estirada, 240, 240, 480, 480);
-    imagen(this, "Image2", rutaImagen(Imagen::Logo), Ajuste::Estirada, 120, 900, 780, 228);
+constexpr Letra kNegrita{kCaraInterfaz, 8.25, true};
+
+constexpr Control kControles[] = {
+    imagen("Picture1", {240, 240, 480, 480}, Imagen::Icono32, kEstirada),
+    imagen("Image2", {120, 900, 780, 228}, Imagen::Logo, kEstirada),
     // The banner first, so the organisation's lines lie on it.
-    imagen(this, "Image3", rutaImagen(Imagen::Banner), Ajuste::Estirada, 1050, 1500, 3735, 1140);
-    imagen(this, "Image1", rutaImagen(Imagen::Emblema), Ajuste::Estirada, 4980, 1560, 675, 945);
-
-    lblTitle_ = etiqueta(this, "lblTitle", QStringLiteral("Semanas Epidemiológicas"),
-                         fuente(QStringLiteral("Arial"), 12, true), 1050, 240, 3735, 480);
-    lblVersion_ = etiqueta(this, "lblVersion", QStringLiteral("Versión 1.0"),
-                           fuente(QStringLiteral("Arial"), 8.25, true), 1050, 720, 3735, 225);
-    QLabel* descripcion = etiqueta(
-        this, "lblDescription", QStringLiteral("Aplicación que permite averiguar semanas epidemiológicas."),
-        1050, 1005, 3735, 435);
-    descripcion->setWordWrap(true);
-
-    etiqueta(this, "lblDir", departamentoDelAutor(), negrita, 1200, 1560, 3000, 240);
-    etiqueta(this, "Label1", ministerioDelAutor(), negrita, 1200, 1800, 3000, 240);
-    etiqueta(this, "Label3", paisDelAutor(), negrita, 1200, 2040, 3000, 240);
-    etiqueta(this, "Label2", QStringLiteral("Octubre de 2004"), 1200, 2310, 3000, 240);
-
+    imagen("Image3", {1050, 1500, 3735, 1140}, Imagen::Banner, kEstirada),
+    imagen("Image1", {4980, 1560, 675, 945}, Imagen::Emblema, kEstirada),
+    etiqueta("lblTitle", {1050, 240, 3735, 480}, "Semanas Epidemiológicas", {"Arial", 12, true}),
+    etiqueta("lblVersion", {1050, 720, 3735, 225}, "Versión 1.0", {"Arial", 8.25, true}),
+    etiqueta("lblDescription", {1050, 1005, 3735, 435},
+             "Aplicación que permite averiguar semanas epidemiológicas.", {}, kVariasLineas),
+    etiqueta("lblDir", {1200, 1560, 3000, 240}, kCreditos.departamento, kNegrita),
+    etiqueta("Label1", {1200, 1800, 3000, 240}, kCreditos.ministerio, kNegrita),
+    etiqueta("Label3", {1200, 2040, 3000, 240}, kCreditos.pais, kNegrita),
+    etiqueta("Label2", {1200, 2310, 3000, 240}, "Octubre de 2004"),
     // An etched separator: a grey line over a white one.
-    auto* line1 = new QFrame(this);
-    line1->setFrameShape(QFrame::HLine);
-    line1->setFrameShadow(QFrame::Sunken);
-    ubicar(line1, "Line1", 225, 2820, 5550, 30);
+    linea("Line1", {225, 2820, 5550, 30}),
+    etiqueta("lblAutor", {255, 3000, 3800, 255}, kCreditos.desarrollo),
+    etiqueta("lblmail", {255, 3255, 3800, 255}, kCreditos.correo),
+    etiqueta("lblDisclaimer", {255, 3540, 3800, 400}, {}, {}, kVariasLineas),
+    // Both the default and the cancel button: Enter and Esc press it.
+    boton("cmdOK", {4245, 3000, 1500, 375}, "Aceptar", kPredeterminado | kCancelar),
+    boton("cmdSysInfo", {4245, 3480, 1500, 375}, "&Información..."),
+};
 
-    etiqueta(this, "lblAutor", creditoDesarrollo(), 255, 3000, 3800, 255);
-    etiqueta(this, "lblmail", correoDesarrollo(), 255, 3255, 3800, 255);
-    etiqueta(this, "lblDisclaimer", QString(), 255, 3540, 3800, 400)->setWordWrap(true);
+constexpr std::string_view kOrdenTab[] = {"cmdOK", "cmdSysInfo"};
 
-    cmdOK_ = new QPushButton(QStringLiteral("Aceptar"), this);
-    cmdOK_->setDefault(true);
-    ubicar(cmdOK_, "cmdOK", 4245, 3000, 1500, 375);
-    connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    // "Aceptar" is both the default and the cancel button.
-    fijarBotones(cmdOK_, cmdOK_);
+constexpr DisenoVentana kDiseno =
+    dialogo(ventana(kFrmAbout, "Acerca de Tarvolo", {6000, 4020}, kControles, {}, "cmdOK", kOrdenTab));
 
-    auto* cmdSysInfo = new QPushButton(QStringLiteral("&Información..."), this);
-    // Enter on this button when it has the focus presses it, as in a dialog.
-    cmdSysInfo->setAutoDefault(true);
-    ubicar(cmdSysInfo, "cmdSysInfo", 4245, 3480, 1500, 375);
-    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+using enum Evento;
+const Manejador<frmAbout> kManejadores[] = {
+    {"cmdOK", Click, &frmAbout::cmdOK_Click},
+    {"cmdSysInfo", Click, &frmAbout::cmdSysInfo_Click},
+};
 
-    setTabOrder(cmdOK_, cmdSysInfo);
-    cmdOK_->setFocus();
-}
+}  // namespace
+
+frmAbout::frmAbout(const Servicios& servicios, Registro& registro, Lanzador& lanzador)
+    : FormularioDe(kDiseno, kManejadores, servicios), registro_(registro), lanzador_(lanzador) {}
 
 void frmAbout::Form_Load() {
-    setWindowTitle(QStringLiteral("Acerca de ") + tituloPrograma());
-    lblVersion_->setText(QStringLiteral("Versión ") + textoVersion());
-    lblTitle_->setText(tituloPrograma());
-}
-
-void frmAbout::cmdOK_Click() {
-    descargarme();
-}
-
-void frmAbout::cmdSysInfo_Click() {
-    StartSysInfo();
+    ventana().fijarTitulo("Acerca de " + std::string(kTituloPrograma));
+    fijarTexto("lblVersion", "Versión " + textoVersion());
+    fijarTexto("lblTitle", kTituloPrograma);
 }
 
 void frmAbout::StartSysInfo() {
     // Through GetKeyValue, so the button reads the registry as that operation does.
-    iniciarInfoSistema([this](std::uint32_t raiz, const QString& clave, const QString& nombre,
-                              QString& valor) { return GetKeyValue(raiz, clave, nombre, valor); },
+    iniciarInfoSistema([this](std::uint32_t raiz, const std::string& clave, const std::string& nombre,
+                              std::string& valor) { return GetKeyValue(raiz, clave, nombre, valor); },
                        lanzador_, servicios_.mensajes);
 }
 
-bool frmAbout::GetKeyValue(std::uint32_t KeyRoot, const QString& KeyName, const QString& SubKeyRef,
-                           QString& KeyVal) {
-    return leerValorRegistro(registro_, KeyRoot, KeyName.toLocal8Bit().toStdString(),
-                             SubKeyRef.toLocal8Bit().toStdString(), KeyVal);
+bool frmAbout::GetKeyValue(std::uint32_t KeyRoot, const std::string& KeyName, const std::string& SubKeyRef,
+                           std::string& KeyVal) {
+    return leerValorRegistro(registro_, KeyRoot, KeyName, SubKeyRef, KeyVal);
 }
 
 }  // namespace tarvolo

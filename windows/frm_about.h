@@ -1,39 +1,31 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
-#include "sistema/lanzador.h"
-#include "sistema/registro.h"
+#include "servicios/lanzador.h"
+#include "servicios/registro.h"
 #include "ventana_programa.h"
-
-class QLabel;
-class QPushButton;
 
 namespace tarvolo {
 
 // About the program, with a button that starts the system-information tool.
 // Its handlers have no error trap: the launcher handles its own failures.
-class frmAbout : public VentanaPrograma {
-    Q_OBJECT
+class frmAbout final : public FormularioDe<frmAbout, VentanaPrograma> {
 public:
-    frmAbout(Servicios& servicios, Registro& registro, Lanzador& lanzador);
+    frmAbout(const Servicios& servicios, Registro& registro, Lanzador& lanzador);
 
-    void Form_Load();
-    void cmdOK_Click();
-    void cmdSysInfo_Click();
+    void Form_Load() override;
+    void cmdOK_Click() { descargarme(); }
+    void cmdSysInfo_Click() { StartSysInfo(); }
 
     void StartSysInfo();
-    bool GetKeyValue(std::uint32_t KeyRoot, const QString& KeyName, const QString& SubKeyRef,
-                     QString& KeyVal);
+    bool GetKeyValue(std::uint32_t KeyRoot, const std::string& KeyName, const std::string& SubKeyRef,
+                     std::string& KeyVal);
 
 private:
-    void crearControles();
-
     Registro& registro_;
     Lanzador& lanzador_;
-    QLabel* lblTitle_ = nullptr;
-    QLabel* lblVersion_ = nullptr;
-    QPushButton* cmdOK_ = nullptr;
 };
 
 }  // namespace tarvolo

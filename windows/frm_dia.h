@@ -1,46 +1,25 @@
 #pragma once
 
-#include <memory>
-
-#include "calendario.h"
 #include "ventana_programa.h"
-
-class QLabel;
-class QLineEdit;
-class QMenuBar;
 
 namespace tarvolo {
 
 // The date lookup: a month calendar and three boxes (day, month, year) that
 // follow each other, with the week and the description of the date.
-class frmDia : public VentanaPrograma {
-    Q_OBJECT
+class frmDia final : public FormularioDe<frmDia, VentanaPrograma> {
 public:
-    frmDia(Servicios& servicios, const FabricaCalendario& fabricaCalendario);
-    ~frmDia() override;
+    explicit frmDia(const Servicios& servicios);
 
-    void Form_Load();
-    void txtDia_Change();
-    void txtMes_Change();
-    void txtAnio_Change();
+    void Form_Load() override;
+    void txtDia_Change() { reevaluarCajas(); }
+    void txtMes_Change() { reevaluarCajas(); }
+    void txtAnio_Change() { reevaluarCajas(); }
     void Calendar1_Click();
-    void mnuExit_Click();
-    void mnuActual_Click();
-    void mnuAnio_Click();
-    void mnuAbout_Click();
+    void mnuExit_Click() { cerrar(); }
 
 private:
-    void crearMenus(QMenuBar* barra);
-    void crearControles(QWidget* area);
     // What the three change handlers share: the whole typed date again.
     void reevaluarCajas();
-
-    std::unique_ptr<Calendario> calendario_;
-    QLineEdit* txtDia_ = nullptr;
-    QLineEdit* txtMes_ = nullptr;
-    QLineEdit* txtAnio_ = nullptr;
-    QLabel* lblSem_ = nullptr;
-    QLabel* lblSemana_ = nullptr;
 };
 
 }  // namespace tarvolo

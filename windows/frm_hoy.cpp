@@ -1,83 +1,43 @@
 #include "frm_hoy.h"
 
-#include <QLabel>
-#include <QMenuBar>
-#include <QPushButton>
-
 #include "calendar/describir_dia.h"
-#include "disposicion.h"
-#include "resources/recursos.h"
 #include "shell/error_trap.h"
 #include "shell/nombres_ventanas.h"
-#include "shell/programa.h"
-#include "texto_pantalla.h"
 
 namespace tarvolo {
 
-frmHoy::frmHoy(Servicios& servicios) : VentanaPrograma(servicios, kFrmHoy) {
-    prepararMarco(this, QStringLiteral("Semana Actual"));
-    fondoBlanco(this);
-    auto* barra = new QMenuBar(this);
-    crearMenus(barra);
-    crearControles(areaBajoMenu(this, barra, 5190, 3525));
-    centrarEnPantalla(this);
-    Form_Load();
-}
+namespace {
 
-void frmHoy::crearMenus(QMenuBar* barra) {
-    QMenu* archivo = barra->addMenu(QStringLiteral("&Archivo"));
-    archivo->setObjectName(QStringLiteral("mnuArchivo"));
-    QAction* salir = archivo->addAction(QStringLiteral("&Salir"), this, &frmHoy::mnuSalir_Click);
-    salir->setObjectName(QStringLiteral("mnuSalir"));
+constexpr Control kControles[] = {
+    imagen("Picture2", {1328, 120, 2535, 975}, Imagen::EmblemaNombre),
+    imagen("Image1", {165, 1320, 4860, 1170}, Imagen::Banner, kEstirada),
+    // After the banner, so that it lies on top of it.
+    etiqueta("lblSemana", {165, 1320, 4860, 1170}, {}, {kCaraInterfaz, 9.75}, kCentrado),
+    boton("cmdAceptar", {1680, 2760, 1815, 495}, "&Aceptar", kPredeterminado),
+};
 
-    QMenu* semanas = barra->addMenu(QStringLiteral("&Semanas"));
-    semanas->setObjectName(QStringLiteral("mnuSemanas"));
-    QAction* anio = semanas->addAction(QStringLiteral("Por A&ño"), this, &frmHoy::mnuAnio_Click);
-    anio->setObjectName(QStringLiteral("mnuAnio"));
-    QAction* dia = semanas->addAction(QStringLiteral("&Por Día"), this, &frmHoy::mnuDia_Click);
-    dia->setObjectName(QStringLiteral("mnuDia"));
+constexpr EntradaMenu kMenus[] = {
+    menu("mnuArchivo", "&Archivo"), item("mnuSalir", "&Salir"), menu("mnuSemanas", "&Semanas"),
+    item("mnuAnio", "Por A&ño"),    item("mnuDia", "&Por Día"), menu("mnuAbout", "A&cerca de..."),
+};
 
-    QAction* about = barra->addAction(QStringLiteral("A&cerca de..."), this, &frmHoy::mnuAbout_Click);
-    about->setObjectName(QStringLiteral("mnuAbout"));
-}
+// The only control that takes the focus has it when the window opens.
+constexpr DisenoVentana kDiseno =
+    ventana(kFrmHoy, "Semana Actual", {5190, 3525}, kControles, kMenus, "cmdAceptar");
 
-void frmHoy::crearControles(QWidget* area) {
-    imagen(area, "Picture2", rutaImagen(Imagen::EmblemaNombre), Ajuste::Natural, 1328, 120, 2535, 975);
-    imagen(area, "Image1", rutaImagen(Imagen::Banner), Ajuste::Estirada, 165, 1320, 4860, 1170);
+using enum Evento;
+const Manejador<frmHoy> kManejadores[] = {
+    {"cmdAceptar", Click, &frmHoy::cmdAceptar_Click}, {"mnuSalir", Click, &frmHoy::mnuSalir_Click},
+    {"mnuAnio", Click, &frmHoy::mnuAnio_Click},       {"mnuDia", Click, &frmHoy::mnuDia_Click},
+    {"mnuAbout", Click, &frmHoy::mnuAbout_Click},
+};
 
-    // Created after the banner so that it lies on top of it.
-    lblSemana_ = etiqueta(area, "lblSemana", {}, fuente(caraDeInterfaz(), 9.75), 165, 1320, 4860, 1170);
-    lblSemana_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+}  // namespace
 
-    cmdAceptar_ = new QPushButton(QStringLiteral("&Aceptar"), area);
-    cmdAceptar_->setDefault(true);
-    ubicar(cmdAceptar_, "cmdAceptar", 1680, 2760, 1815, 495);
-    connect(cmdAceptar_, &QPushButton::clicked, this, &frmHoy::cmdAceptar_Click);
-    // Enter presses it wherever the focus is.
-    fijarBotones(cmdAceptar_);
-    // The only control that takes the focus, so it has it when the window opens.
-    cmdAceptar_->setFocus();
-}
+frmHoy::frmHoy(const Servicios& servicios) : FormularioDe(kDiseno, kManejadores, servicios) {}
 
 void frmHoy::Form_Load() {
-    atrapar(servicios_.mensajes,
-            [&] { lblSemana_->setText(textoEnPantalla(DescribirDia(servicios_.reloj.hoy()))); });
-}
-
-void frmHoy::cmdAceptar_Click() {
-    atrapar(servicios_.mensajes, [&] { descargarme(); });
-}
-
-void frmHoy::mnuSalir_Click() {
-    atrapar(servicios_.mensajes, [&] { descargarme(); });
-}
-
-void frmHoy::mnuAnio_Click() {
-    cambiarA(kFrmRango);
-}
-
-void frmHoy::mnuDia_Click() {
-    cambiarA(kFrmDia);
+    atrapar(servicios_.mensajes, [&] { fijarTexto("lblSemana", DescribirDia(servicios_.reloj.hoy())); });
 }
 
 void frmHoy::mnuAbout_Click() {

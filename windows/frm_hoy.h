@@ -2,32 +2,19 @@
 
 #include "ventana_programa.h"
 
-class QLabel;
-class QMenuBar;
-class QPushButton;
-
 namespace tarvolo {
 
 // The current week: today's date described in words, and the way to the
 // other windows.
-class frmHoy : public VentanaPrograma {
-    Q_OBJECT
+class frmHoy final : public FormularioDe<frmHoy, VentanaPrograma> {
 public:
-    explicit frmHoy(Servicios& servicios);
+    explicit frmHoy(const Servicios& servicios);
 
-    void Form_Load();
-    void cmdAceptar_Click();
-    void mnuSalir_Click();
-    void mnuAnio_Click();
-    void mnuDia_Click();
+    void Form_Load() override;
+    void cmdAceptar_Click() { cerrar(); }
+    void mnuSalir_Click() { cerrar(); }
+    // Unlike the other windows', it leaves this one open.
     void mnuAbout_Click();
-
-private:
-    void crearMenus(QMenuBar* barra);
-    void crearControles(QWidget* area);
-
-    QLabel* lblSemana_ = nullptr;
-    QPushButton* cmdAceptar_ = nullptr;
 };
 
 }  // namespace tarvolo

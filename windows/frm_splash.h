@@ -2,40 +2,25 @@
 
 #include "ventana_programa.h"
 
-class QFrame;
-class QLabel;
-class QTimer;
-
 namespace tarvolo {
 
 // The window that announces the program at start-up. It closes itself after
 // three seconds, at any key, or at a click on its white frame.
-class frmSplash : public VentanaPrograma {
-    Q_OBJECT
+class frmSplash final : public FormularioDe<frmSplash, VentanaPrograma> {
 public:
-    explicit frmSplash(Servicios& servicios);
+    explicit frmSplash(const Servicios& servicios);
 
     static constexpr int kIntervaloMs = 3000;
 
-    void Form_Load();
-    void Form_KeyPress();
-    void Timer1_Timer();
-    void Frame1_Click();
-
-protected:
-    // Sees every key before the controls do, and the clicks on Frame1.
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void Form_Load() override;
+    void Form_KeyPress() { terminar(); }
+    void Timer1_Timer() { terminar(); }
+    void Frame1_Click() { terminar(); }
 
 private:
-    void crearControles();
-    // Stops the timer and unloads the window, whichever way it closes.
+    // Stops the timer and unloads the window, whichever way it closes,
+    // under the common error trap.
     void terminar();
-
-    QFrame* frame1_ = nullptr;
-    QLabel* lblProductName_ = nullptr;
-    QLabel* lblVersion_ = nullptr;
-    QTimer* timer1_ = nullptr;
-    int derechaVersion_ = 0;  // the version line grows to the left from here
 };
 
 }  // namespace tarvolo

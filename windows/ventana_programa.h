@@ -1,42 +1,44 @@
 #pragma once
 
-#include <QLatin1String>
-#include <QWidget>
+#include <string>
+#include <string_view>
 
-#include "shell/servicios.h"
-
-class QKeyEvent;
-class QPushButton;
+#include "servicios/formulario.h"
+#include "servicios/servicios.h"
+#include "shell/nombres_ventanas.h"
 
 namespace tarvolo {
 
-// What every window of the program shares: the services around it, the
-// name it is registered by, leaving for another window, unloading itself,
-// and the buttons Enter and Esc press. Each window keeps its own handlers.
-class VentanaPrograma : public QWidget {
-    Q_OBJECT
+// What every window of the program shares: the services around it, leaving
+// for another window, unloading itself, and its controls' texts by name.
+// Each window keeps its own design and handlers.
+class VentanaPrograma : public Formulario {
 public:
-    QLatin1String nombre() const noexcept { return nombre_; }
+    std::string_view nombre() const { return diseno().nombre; }
+
+    // The entries of the windows' "Semanas" menus and their "Acerca de":
+    // each leaves this window for the one it names.
+    void mnuActual_Click() { cambiarA(kFrmHoy); }
+    void mnuDia_Click() { cambiarA(kFrmDia); }
+    void mnuAnio_Click() { cambiarA(kFrmRango); }
+    void mnuAbout_Click() { cambiarA(kFrmAbout); }
 
 protected:
-    VentanaPrograma(const Servicios& servicios, QLatin1String nombre);
+    explicit VentanaPrograma(const Servicios& servicios) : servicios_(servicios) {}
 
     // Unloads this window, then shows `otra`; a failure is reported, not thrown.
-    void cambiarA(const QString& otra);
+    void cambiarA(std::string_view otra);
     // Unloads this window (no error trap: the caller chooses).
     void descargarme();
-    // Enter presses `aceptar` wherever the focus is; Esc presses `cancelar`.
-    // Either may be null: the key then does what the control does with it.
-    void fijarBotones(QPushButton* aceptar, QPushButton* cancelar = nullptr);
+    // The same under the common error trap.
+    void cerrar();
 
-    void keyPressEvent(QKeyEvent* evento) override;
+    std::string texto(std::string_view control) const { return ventana().texto(control); }
+    void fijarTexto(std::string_view control, std::string_view texto) {
+        ventana().fijarTexto(control, texto);
+    }
 
     Servicios servicios_;
-
-private:
-    QLatin1String nombre_;
-    QPushButton* aceptar_ = nullptr;
-    QPushButton* cancelar_ = nullptr;
 };
 
 }  // namespace tarvolo

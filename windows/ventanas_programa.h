@@ -1,18 +1,18 @@
 #pragma once
 
-#include <memory>
-
-#include "shell/servicios.h"
-#include "sistema/lanzador.h"
-#include "sistema/registro.h"
+#include "servicios/impresora.h"
+#include "servicios/lanzador.h"
+#include "servicios/registro.h"
+#include "servicios/servicios.h"
 
 namespace tarvolo {
 
-// The program's five windows with their real back ends (month calendar,
-// registry, program launcher, printer), registered by name.
+// The program's five windows, registered by name, with the printer, registry
+// and program launcher they use.
 class VentanasDelPrograma {
 public:
-    explicit VentanasDelPrograma(Servicios& servicios);
+    VentanasDelPrograma(Servicios& servicios, FabricaImpresora impresora, Registro& registro,
+                        Lanzador& lanzador);
     ~VentanasDelPrograma();
 
     VentanasDelPrograma(const VentanasDelPrograma&) = delete;
@@ -20,8 +20,6 @@ public:
 
 private:
     Servicios& servicios_;
-    std::unique_ptr<Registro> registro_;
-    LanzadorQt lanzador_;
 };
 
 }  // namespace tarvolo

@@ -3,7 +3,7 @@
 namespace tarvolo {
 
 std::optional<std::uint32_t> BandejaGrabada::version() {
-    llamadas.append({Operacion::Version, {}});
+    llamadas.push_back({Operacion::Version});
     if (fallan.contains(Operacion::Version)) return std::nullopt;
     return versionMayor;
 }
@@ -19,13 +19,13 @@ bool BandejaGrabada::eliminar(const RegistroNotificacion& r) {
 }
 
 bool BandejaGrabada::grabar(Operacion operacion, const RegistroNotificacion& registro) {
-    llamadas.append({operacion, registro.bytes()});
+    llamadas.push_back({operacion, registro.bytes()});
     return !fallan.contains(operacion);
 }
 
-QVector<BandejaGrabada::Operacion> BandejaGrabada::operaciones() const {
-    QVector<Operacion> ops;
-    for (const auto& llamada : llamadas) ops.append(llamada.operacion);
+std::vector<BandejaGrabada::Operacion> BandejaGrabada::operaciones() const {
+    std::vector<Operacion> ops;
+    for (const auto& llamada : llamadas) ops.push_back(llamada.operacion);
     return ops;
 }
 

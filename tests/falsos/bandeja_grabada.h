@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QByteArray>
-#include <QVector>
+#include <cstdint>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "shell/bandeja.h"
 
@@ -12,36 +13,40 @@ namespace tarvolo {
 // given, fails whichever operations it is told to, and lets the test play the
 // user's mouse.
 class BandejaGrabada final : public Bandeja {
-    Q_OBJECT
 public:
     enum class Operacion { Version, Agregar, Modificar, Eliminar };
     struct Llamada {
         Operacion operacion;
-        QByteArray registro;  // empty for the version query
+        RegistroNotificacion::Bytes registro{};  // zero for the version query
         RegistroNotificacion leido() const { return RegistroNotificacion::desdeBytes(registro); }
     };
-
-    using Bandeja::Bandeja;
+    // The handle of week N's icon is this plus N.
+    static constexpr std::uint32_t kIconosDeSemana = 1000;
 
     std::optional<std::uint32_t> version() override;
     bool agregar(const RegistroNotificacion& registro) override;
     bool modificar(const RegistroNotificacion& registro) override;
     bool eliminar(const RegistroNotificacion& registro) override;
+    std::uint32_t iconoDeSemana(int semana) override {
+        return kIconosDeSemana + static_cast<std::uint32_t>(semana);
+    }
     // Notes the menu with the number of calls made before it came.
-    void exportarMenu(QMenu* menu) override {
-        menuExportado = menu;
-        llamadasAntesDelMenu = llamadas.size();
+    void exportarMenu(Ventana& propietaria, std::string_view menu) override {
+        menuExportado = std::string(menu);
+        propietariaDelMenu = &propietaria;
+        llamadasAntesDelMenu = static_cast<long>(llamadas.size());
     }
 
     // The user's mouse over the icon.
-    void inyectar(quint32 mensaje) { emit mensajeRaton(mensaje); }
+    void inyectar(std::uint32_t mensaje) const { raton(mensaje); }
 
-    QVector<Operacion> operaciones() const;
-    QVector<Llamada> llamadas;
+    std::vector<Operacion> operaciones() const;
+    std::vector<Llamada> llamadas;
     std::set<Operacion> fallan;  // a failed version query answers nothing
     std::uint32_t versionMayor = 6;
-    QMenu* menuExportado = nullptr;
-    qsizetype llamadasAntesDelMenu = -1;
+    std::string menuExportado;
+    Ventana* propietariaDelMenu = nullptr;
+    long llamadasAntesDelMenu = -1;
 
 private:
     bool grabar(Operacion operacion, const RegistroNotificacion& registro);

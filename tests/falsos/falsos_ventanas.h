@@ -1,65 +1,15 @@
 #pragma once
 
-#include <QSet>
-#include <QStringList>
-#include <QWidget>
-#include <functional>
+#include <algorithm>
 #include <map>
-#include <memory>
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "calendar/error_ejecucion.h"
-#include "windows/calendario.h"
-#include "windows/sistema/lanzador.h"
-#include "windows/sistema/registro.h"
+#include "servicios/lanzador.h"
+#include "servicios/registro.h"
 
 namespace tarvolo::prueba {
-
-// What a fake month calendar went through; the test keeps it after the
-// window has taken the calendar.
-struct EstadoCalendario {
-    std::optional<Fecha> valor;
-    std::vector<Fecha> fijados;  // every accepted assignment, in order
-    int vecesHoy = 0;
-    std::function<bool(const Fecha&)> rechaza = [](const Fecha&) { return false; };
-    std::function<void()> aviso;
-
-    // The user picks a day.
-    void elegir(const Fecha& f) {
-        valor = f;
-        if (aviso) aviso();
-    }
-};
-
-class CalendarioFalso final : public Calendario {
-public:
-    CalendarioFalso(std::shared_ptr<EstadoCalendario> estado, const Reloj& reloj)
-        : estado_(std::move(estado)), reloj_(reloj) {}
-
-    QWidget* control() override {
-        auto* w = new QWidget;
-        w->setFocusPolicy(Qt::StrongFocus);
-        return w;
-    }
-    Fecha valor() const override { return estado_->valor.value(); }
-    void fijarValor(const Fecha& f) override {
-        if (estado_->rechaza(f)) throw ErrorEjecucion(380, "El valor de la propiedad no es válido");
-        estado_->valor = f;
-        estado_->fijados.push_back(f);
-    }
-    void irAHoy() override {
-        estado_->valor = reloj_.hoy();
-        ++estado_->vecesHoy;
-    }
-    void alElegir(std::function<void()> aviso) override { estado_->aviso = std::move(aviso); }
-
-private:
-    std::shared_ptr<EstadoCalendario> estado_;
-    const Reloj& reloj_;
-};
 
 struct ValorRegistro {
     std::uint32_t tipo;
@@ -119,13 +69,13 @@ private:
 
 class LanzadorFalso final : public Lanzador {
 public:
-    QSet<QString> archivos;
+    std::set<std::string> archivos;
     bool arrancan = true;
-    QStringList pedidos;  // every program it was asked to start
+    std::vector<std::string> pedidos;  // every program it was asked to start
 
-    bool existeArchivo(const QString& ruta) const override { return archivos.contains(ruta); }
-    bool iniciar(const QString& programa) override {
-        pedidos.append(programa);
+    bool existeArchivo(const std::string& ruta) const override { return archivos.count(ruta) != 0; }
+    bool iniciar(const std::string& programa) override {
+        pedidos.push_back(programa);
         return arrancan;
     }
 };

@@ -1,72 +1,92 @@
 #include "impresora_grabada.h"
 
 #include <algorithm>
-
-#include "windows/impresion/impresora_pintada.h"
+#include <sstream>
 
 namespace tarvolo {
 
 namespace {
 
-QString numero(float valor) {
-    return QString::number(valor, 'g', 9);
+std::string numero(float valor) {
+    std::ostringstream s;
+    s.precision(9);
+    s << valor;
+    return s.str();
+}
+
+// Characters, not bytes: the widths count what the page shows.
+std::size_t caracteres(std::string_view utf8) {
+    return static_cast<std::size_t>(std::count_if(
+        utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 }  // namespace
 
-void ImpresoraGrabada::grabar(const QString& operacion, const QString& argumento) {
-    llamadas_.append(operacion + u'(' + argumento + u')');
-    if (operacion == fallarEn) throw ErrorImpresion("fallo preparado: " + operacion.toStdString());
+std::vector<std::string_view> lineasDe(std::string_view texto) {
+    std::vector<std::string_view> lineas;
+    for (;;) {
+        const std::size_t fin = texto.find('\n');
+        std::string_view linea = texto.substr(0, fin);
+        if (!linea.empty() && linea.back() == '\r') linea.remove_suffix(1);
+        lineas.push_back(linea);
+        if (fin == std::string_view::npos) return lineas;
+        texto.remove_prefix(fin + 1);
+    }
 }
 
-void ImpresoraGrabada::fijarFuente(const QString& nombre) {
-    grabar(QStringLiteral("fijarFuente"), nombre);
+void ImpresoraGrabada::grabar(std::string_view operacion, std::string_view argumento) {
+    llamadas_.push_back(std::string(operacion) + '(' + std::string(argumento) + ')');
+    if (operacion == fallarEn) throw ErrorImpresion("fallo preparado: " + std::string(operacion));
+}
+
+void ImpresoraGrabada::fijarFuente(std::string_view nombre) {
+    grabar("fijarFuente", nombre);
 }
 
 void ImpresoraGrabada::fijarNegrita(bool negrita) {
-    grabar(QStringLiteral("fijarNegrita"), negrita ? QStringLiteral("true") : QStringLiteral("false"));
+    grabar("fijarNegrita", negrita ? "true" : "false");
 }
 
 void ImpresoraGrabada::fijarTamano(float puntos) {
-    grabar(QStringLiteral("fijarTamano"), numero(puntos));
+    grabar("fijarTamano", numero(puntos));
 }
 
-float ImpresoraGrabada::altoTexto(const QString& texto) {
-    grabar(QStringLiteral("altoTexto"), texto);
-    return static_cast<float>(lineasImpresas(texto).size()) * altoLinea;
+float ImpresoraGrabada::altoTexto(std::string_view texto) {
+    grabar("altoTexto", texto);
+    return static_cast<float>(lineasDe(texto).size()) * altoLinea;
 }
 
-float ImpresoraGrabada::anchoTexto(const QString& texto) {
-    grabar(QStringLiteral("anchoTexto"), texto);
-    qsizetype caracteres = 0;
-    for (const QString& linea : lineasImpresas(texto)) caracteres = std::max(caracteres, linea.size());
-    return static_cast<float>(caracteres) * anchoCaracter;
+float ImpresoraGrabada::anchoTexto(std::string_view texto) {
+    grabar("anchoTexto", texto);
+    std::size_t mas = 0;
+    for (const std::string_view linea : lineasDe(texto)) mas = std::max(mas, caracteres(linea));
+    return static_cast<float>(mas) * anchoCaracter;
 }
 
 float ImpresoraGrabada::altoPagina() {
-    grabar(QStringLiteral("altoPagina"));
+    grabar("altoPagina");
     return alto;
 }
 
 float ImpresoraGrabada::anchoPagina() {
-    grabar(QStringLiteral("anchoPagina"));
+    grabar("anchoPagina");
     return ancho;
 }
 
 void ImpresoraGrabada::fijarY(float y) {
-    grabar(QStringLiteral("fijarY"), numero(y));
+    grabar("fijarY", numero(y));
 }
 
 void ImpresoraGrabada::fijarX(float x) {
-    grabar(QStringLiteral("fijarX"), numero(x));
+    grabar("fijarX", numero(x));
 }
 
-void ImpresoraGrabada::imprimir(const QString& texto) {
-    grabar(QStringLiteral("imprimir"), texto);
+void ImpresoraGrabada::imprimir(std::string_view texto) {
+    grabar("imprimir", texto);
 }
 
 void ImpresoraGrabada::finDocumento() {
-    grabar(QStringLiteral("finDocumento"));
+    grabar("finDocumento");
 }
 
 }  // namespace tarvolo

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include <string>
+#include <string_view>
+#include <vector>
 
-#include "windows/impresion/impresora.h"
+#include "servicios/impresora.h"
 
 namespace tarvolo {
 
@@ -13,29 +14,33 @@ namespace tarvolo {
 // operation named in `fallarEn`, after recording it.
 class ImpresoraGrabada final : public Impresora {
 public:
-    explicit ImpresoraGrabada(QStringList& llamadas) : llamadas_(llamadas) {}
+    explicit ImpresoraGrabada(std::vector<std::string>& llamadas) : llamadas_(llamadas) {}
 
-    void fijarFuente(const QString& nombre) override;
+    void fijarFuente(std::string_view nombre) override;
     void fijarNegrita(bool negrita) override;
     void fijarTamano(float puntos) override;
-    float altoTexto(const QString& texto) override;
-    float anchoTexto(const QString& texto) override;
+    float altoTexto(std::string_view texto) override;
+    float anchoTexto(std::string_view texto) override;
     float altoPagina() override;
     float anchoPagina() override;
     void fijarY(float y) override;
     void fijarX(float x) override;
-    void imprimir(const QString& texto) override;
+    void imprimir(std::string_view texto) override;
     void finDocumento() override;
 
-    QString fallarEn;
+    std::string fallarEn;
     float altoLinea = 240.0f;  // a 12-point line in twips
     float anchoCaracter = 120.0f;
     float alto = 15840.0f;   // 11 inches
     float ancho = 12240.0f;  // 8.5 inches
 
 private:
-    QStringList& llamadas_;
-    void grabar(const QString& operacion, const QString& argumento = {});
+    std::vector<std::string>& llamadas_;
+    void grabar(std::string_view operacion, std::string_view argumento = {});
 };
+
+// The lines of a text as a printer breaks them: at each CR LF (or lone LF).
+// A text that ends with a line break has an empty last line.
+std::vector<std::string_view> lineasDe(std::string_view texto);
 
 }  // namespace tarvolo

@@ -1,8 +1,10 @@
 #pragma once
 
-#include <QStringList>
+#include <string>
+#include <string_view>
+#include <vector>
 
-#include "shell/mensajes.h"
+#include "servicios/mensajes.h"
 
 namespace tarvolo {
 
@@ -10,8 +12,8 @@ namespace tarvolo {
 // dialog.
 class MensajesGrabados final : public Mensajes {
 public:
-    void mostrar(const QString& texto) override { textos.append(texto); }
-    QStringList textos;
+    void mostrar(std::string_view texto) override { textos.emplace_back(texto); }
+    std::vector<std::string> textos;
 };
 
 }  // namespace tarvolo

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QVector>
+#include <vector>
 
 #include "shell/temporizador_limite.h"
 
@@ -10,10 +10,10 @@ namespace tarvolo {
 // off when the test says so (the boundary reached, or the clock moved).
 class TemporizadorLimiteFalso final : public TemporizadorLimite {
 public:
-    void armar(Fecha dia) override { armados.append(dia); }
-    void sonar() { emit alarma(); }
+    void armar(Fecha dia) override { armados.push_back(dia); }
+    void sonarYa() const { sonar(); }
 
-    QVector<Fecha> armados;
+    std::vector<Fecha> armados;
 };
 
 }  // namespace tarvolo

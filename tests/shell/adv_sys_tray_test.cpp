@@ -2,22 +2,26 @@
 
 #include <gtest/gtest.h>
 
-#include <QSignalSpy>
-#include <QWidget>
 #include <stdexcept>
 
 #include "falsos/bandeja_grabada.h"
+#include "falsos/pantalla_grabada.h"
 #include "falsos/reloj_fijo.h"
-#include "shell/identificadores.h"
 
 namespace tarvolo {
 namespace {
 
 using namespace std::chrono;
 using Op = BandejaGrabada::Operacion;
+using Ops = std::vector<Op>;
+using prueba::VentanaGrabada;
 
 // Sunday 11 to Saturday 17 February 2024 is week 7.
 constexpr Fecha kSemana7{year{2024}, February, day{17}};
+
+std::string repetido(std::size_t n, char c) {
+    return std::string(n, c);
+}
 
 class AdvSysTrayTest : public ::testing::Test {
 protected:
@@ -32,11 +36,11 @@ protected:
         bandeja.fallan.clear();
         return ast;
     }
-    RegistroNotificacion ultimo() const { return bandeja.llamadas.last().leido(); }
+    RegistroNotificacion ultimo() const { return bandeja.llamadas.back().leido(); }
 
     BandejaGrabada bandeja;
     RelojFijo reloj{kSemana7};
-    QWidget propietario;
+    prueba::VentanaPropietaria propietario{reloj};
 };
 
 struct Version {
@@ -60,31 +64,31 @@ TEST_P(PorVersion, VersionDecidesRecordSizeFlagsTipLimitAndBalloons) {
     EXPECT_EQ(ast->limiteTip(), v.limiteTip);
 
     ast->Create(propietario);
-    ASSERT_EQ(bandeja.operaciones(), QVector<Op>{Op::Agregar});
+    ASSERT_EQ(bandeja.operaciones(), Ops{Op::Agregar});
     const RegistroNotificacion r = ultimo();
     EXPECT_EQ(r.cbSize(), v.cbSize);
     EXPECT_EQ(r.uFlags(), v.uFlags);
     EXPECT_EQ(r.uID(), 1u);
     EXPECT_EQ(r.uCallbackMessage(), 0x200u);
-    EXPECT_EQ(r.hWnd(), identificadorDeVentana(&propietario));
+    EXPECT_EQ(r.hWnd(), propietario.identificador());
     EXPECT_NE(r.hWnd(), 0u);
 
-    ast->Tooltip(QString(200, QLatin1Char('t')));
-    EXPECT_EQ(ast->Tooltip(), QString(v.limiteTip, QLatin1Char('t')));
+    ast->Tooltip(repetido(200, 't'));
+    EXPECT_EQ(ast->Tooltip(), repetido(static_cast<std::size_t>(v.limiteTip), 't'));
 
     bandeja.llamadas.clear();
-    ast->ShowBalloon(QString(300, QLatin1Char('g')), QString(80, QLatin1Char('h')), 1);
+    ast->ShowBalloon(repetido(300, 'g'), repetido(80, 'h'), 1);
     ast->HideBalloon();
     if (v.globos) {
-        ASSERT_EQ(bandeja.operaciones(), (QVector<Op>{Op::Modificar, Op::Modificar}));
-        const RegistroNotificacion globo = bandeja.llamadas.first().leido();
-        EXPECT_EQ(globo.szInfo(), QString(255, QLatin1Char('g')));
-        EXPECT_EQ(globo.szInfoTitle(), QString(63, QLatin1Char('h')));
+        ASSERT_EQ(bandeja.operaciones(), (Ops{Op::Modificar, Op::Modificar}));
+        const RegistroNotificacion globo = bandeja.llamadas.front().leido();
+        EXPECT_EQ(globo.szInfo(), repetido(255, 'g'));
+        EXPECT_EQ(globo.szInfoTitle(), repetido(63, 'h'));
         EXPECT_EQ(globo.dwInfoFlags(), 1u);
-        EXPECT_TRUE(ultimo().szInfo().isEmpty());
-        EXPECT_EQ(ultimo().szInfoTitle(), QString(63, QLatin1Char('h')));  // only the text goes
+        EXPECT_TRUE(ultimo().szInfo().empty());
+        EXPECT_EQ(ultimo().szInfoTitle(), repetido(63, 'h'));  // only the text goes
     } else {
-        EXPECT_TRUE(bandeja.llamadas.isEmpty());
+        EXPECT_TRUE(bandeja.llamadas.empty());
     }
 }
 
@@ -96,29 +100,24 @@ INSTANTIATE_TEST_SUITE_P(Versiones, PorVersion,
 TEST_F(AdvSysTrayTest, CreateWritesTodaysWeekInTheTooltipUncut) {
     auto ast = nueva(4);  // limit 63 does not apply at Create
     ast->Create(propietario);
-    QByteArray esperado("Semana Epidemiol\xF3gica 7");
-    esperado.append('\0');
-    esperado.append(QByteArray(128 - esperado.size(), ' '));
-    EXPECT_EQ(bandeja.llamadas.last().registro.mid(24, 128), esperado);
-    EXPECT_EQ(ast->Tooltip(), QStringLiteral("Semana Epidemiológica 7"));
+    std::string esperado("Semana Epidemiol\xF3gica 7");
+    esperado += '\0';
+    esperado += std::string(128 - esperado.size(), ' ');
+    const auto& bytes = bandeja.llamadas.back().registro;
+    EXPECT_EQ(std::string(bytes.begin() + 24, bytes.begin() + 24 + 128), esperado);
+    EXPECT_EQ(ast->Tooltip(), "Semana Epidemiológica 7");
 }
 
 TEST_F(AdvSysTrayTest, CreateTakesTheOwnersIcon) {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::red);
-    propietario.setWindowIcon(QIcon(pixmap));
     auto ast = nueva(5);
     ast->Create(propietario);
-    EXPECT_EQ(ultimo().hIcon(), identificadorDeIcono(propietario.windowIcon()));
-    EXPECT_EQ(ast->Icon().cacheKey(), propietario.windowIcon().cacheKey());
+    EXPECT_EQ(ultimo().hIcon(), VentanaGrabada::kIconoPrograma);
+    EXPECT_EQ(ast->Icon(), VentanaGrabada::kIconoPrograma);
 
-    QPixmap otro(16, 16);
-    otro.fill(Qt::blue);
-    const QIcon nuevo(otro);
-    ast->Icon(nuevo);
-    EXPECT_EQ(bandeja.operaciones().last(), Op::Modificar);
-    EXPECT_EQ(ultimo().hIcon(), identificadorDeIcono(nuevo));
-    EXPECT_NE(ultimo().hIcon(), identificadorDeIcono(propietario.windowIcon()));
+    ast->Icon(1053);
+    EXPECT_EQ(bandeja.operaciones().back(), Op::Modificar);
+    EXPECT_EQ(ultimo().hIcon(), 1053u);
+    EXPECT_EQ(ast->Icon(), 1053u);
 }
 
 TEST_F(AdvSysTrayTest, SecondCreateChangesNothing) {
@@ -126,96 +125,98 @@ TEST_F(AdvSysTrayTest, SecondCreateChangesNothing) {
     ast->Create(propietario);
     reloj.fijar(Fecha{year{2024}, February, day{18}});  // week 8
     ast->Create(propietario);
-    EXPECT_EQ(bandeja.operaciones(), QVector<Op>{Op::Agregar});
-    EXPECT_EQ(ast->Tooltip(), QStringLiteral("Semana Epidemiológica 7"));
+    EXPECT_EQ(bandeja.operaciones(), Ops{Op::Agregar});
+    EXPECT_EQ(ast->Tooltip(), "Semana Epidemiológica 7");
 }
 
 TEST_F(AdvSysTrayTest, DestroyBeforeCreateAndTwiceDoesNothing) {
     auto ast = nueva(5);
     ast->Destroy();
-    EXPECT_TRUE(bandeja.llamadas.isEmpty());
+    EXPECT_TRUE(bandeja.llamadas.empty());
     ast->Create(propietario);
     ast->Destroy();
     ast->Destroy();
-    EXPECT_EQ(bandeja.operaciones(), (QVector<Op>{Op::Agregar, Op::Eliminar}));
+    EXPECT_EQ(bandeja.operaciones(), (Ops{Op::Agregar, Op::Eliminar}));
     EXPECT_FALSE(ast->registrado());
-    EXPECT_TRUE(ast->Tooltip().isEmpty());
+    EXPECT_TRUE(ast->Tooltip().empty());
 }
 
 TEST_F(AdvSysTrayTest, WritesBeforeCreateAreLost) {
     auto ast = nueva(5);
-    ast->Tooltip(QStringLiteral("perdido"));
-    ast->Icon(QIcon(QPixmap(16, 16)));
-    ast->ShowBalloon(QStringLiteral("t"), QStringLiteral("x"), 1);
+    ast->Tooltip("perdido");
+    ast->Icon(99);
+    ast->ShowBalloon("t", "x", 1);
     ast->HideBalloon();
-    EXPECT_TRUE(bandeja.llamadas.isEmpty());
-    EXPECT_TRUE(ast->Tooltip().isEmpty());
-    EXPECT_TRUE(ast->Icon().isNull());
+    EXPECT_TRUE(bandeja.llamadas.empty());
+    EXPECT_TRUE(ast->Tooltip().empty());
+    EXPECT_EQ(ast->Icon(), 0u);
     ast->Create(propietario);
-    EXPECT_EQ(ast->Tooltip(), QStringLiteral("Semana Epidemiológica 7"));
-    EXPECT_TRUE(ultimo().szInfo().isEmpty());
+    EXPECT_EQ(ast->Tooltip(), "Semana Epidemiológica 7");
+    EXPECT_TRUE(ultimo().szInfo().empty());
 }
 
 TEST_F(AdvSysTrayTest, FailedAddLeavesItUnregisteredUntilALaterCreate) {
     auto ast = nueva(5);
+    int arriba = 0;
+    ast->LButtonUp = [&] { ++arriba; };
     bandeja.fallan.insert(Op::Agregar);
     ast->Create(propietario);
     EXPECT_FALSE(ast->registrado());
-    EXPECT_TRUE(ast->Tooltip().isEmpty());
-    ast->ShowBalloon(QStringLiteral("t"), QStringLiteral("x"), 1);
-    ast->Tooltip(QStringLiteral("y"));
-    EXPECT_EQ(bandeja.operaciones(), QVector<Op>{Op::Agregar});
+    EXPECT_TRUE(ast->Tooltip().empty());
+    ast->ShowBalloon("t", "x", 1);
+    ast->Tooltip("y");
+    EXPECT_EQ(bandeja.operaciones(), Ops{Op::Agregar});
 
     // The owner is remembered, so its mouse still arrives.
-    QSignalSpy arriba(ast.get(), &AdvSysTray::LButtonUp);
     bandeja.inyectar(0x202);
-    EXPECT_EQ(arriba.count(), 1);
+    EXPECT_EQ(arriba, 1);
 
     bandeja.fallan.clear();
     ast->Create(propietario);
     EXPECT_TRUE(ast->registrado());
-    EXPECT_EQ(bandeja.operaciones(), (QVector<Op>{Op::Agregar, Op::Agregar}));
+    EXPECT_EQ(bandeja.operaciones(), (Ops{Op::Agregar, Op::Agregar}));
     bandeja.inyectar(0x202);
-    EXPECT_EQ(arriba.count(), 2);  // one subscription, not two
+    EXPECT_EQ(arriba, 2);  // one subscription, not two
 }
 
 TEST_F(AdvSysTrayTest, FailedDeleteKeepsTheFlagButDropsTheOwner) {
     auto ast = nueva(5);
+    int arriba = 0;
+    ast->RButtonUp = [&] { ++arriba; };
     ast->Create(propietario);
     bandeja.fallan.insert(Op::Eliminar);
     ast->Destroy();
     EXPECT_TRUE(ast->registrado());
-    EXPECT_EQ(ast->Tooltip(), QStringLiteral("Semana Epidemiológica 7"));
+    EXPECT_EQ(ast->Tooltip(), "Semana Epidemiológica 7");
 
-    QSignalSpy arriba(ast.get(), &AdvSysTray::RButtonUp);
     bandeja.inyectar(0x205);
-    EXPECT_EQ(arriba.count(), 0);
+    EXPECT_EQ(arriba, 0);
 
     ast->Create(propietario);  // still registered: nothing
-    EXPECT_EQ(bandeja.operaciones(), (QVector<Op>{Op::Agregar, Op::Eliminar}));
+    EXPECT_EQ(bandeja.operaciones(), (Ops{Op::Agregar, Op::Eliminar}));
 }
 
 TEST_F(AdvSysTrayTest, ReleasingARegisteredObjectRemovesTheIcon) {
     auto ast = nueva(5);
     ast->Create(propietario);
-    const QByteArray registro = bandeja.llamadas.last().registro;
+    const auto registro = bandeja.llamadas.back().registro;
     ast.reset();
-    ASSERT_EQ(bandeja.operaciones(), (QVector<Op>{Op::Agregar, Op::Eliminar}));
-    EXPECT_EQ(bandeja.llamadas.last().registro, registro);
+    ASSERT_EQ(bandeja.operaciones(), (Ops{Op::Agregar, Op::Eliminar}));
+    EXPECT_EQ(bandeja.llamadas.back().registro, registro);
 
     bandeja.llamadas.clear();
     auto nunca = nueva(5);
     nunca.reset();
-    EXPECT_TRUE(bandeja.llamadas.isEmpty());
+    EXPECT_TRUE(bandeja.llamadas.empty());
 }
 
 TEST_F(AdvSysTrayTest, UpdatesCarryTheCurrentBalloonText) {
     auto ast = nueva(5);
     ast->Create(propietario);
-    ast->ShowBalloon(QStringLiteral("Semana Epidemiológica Actual: 7"), QStringLiteral("T"), 1);
-    ast->Tooltip(QStringLiteral("otro"));
-    EXPECT_EQ(ultimo().szInfo(), QStringLiteral("Semana Epidemiológica Actual: 7"));
-    EXPECT_EQ(ultimo().szTip(), QStringLiteral("otro"));
+    ast->ShowBalloon("Semana Epidemiológica Actual: 7", "T", 1);
+    ast->Tooltip("otro");
+    EXPECT_EQ(ultimo().szInfo(), "Semana Epidemiológica Actual: 7");
+    EXPECT_EQ(ultimo().szTip(), "otro");
 }
 
 // A greeting, then what the new week writes, then two more greetings: only
@@ -224,16 +225,16 @@ TEST_F(AdvSysTrayTest, UpdatesCarryTheCurrentBalloonText) {
 TEST_F(AdvSysTrayTest, OnlyTheBalloonCallsCarryTheBalloonFlag) {
     auto ast = nueva(5);
     ast->Create(propietario);
-    const QString saludo = QStringLiteral("Semana Epidemiológica Actual: 7");
-    ast->ShowBalloon(saludo, QStringLiteral("T"), 1);
-    ast->Tooltip(QStringLiteral("Semana Epidemiológica 8"));
-    ast->Icon(QIcon(QPixmap(16, 16)));
-    ast->ShowBalloon(saludo, QStringLiteral("T"), 1);
+    const std::string saludo = "Semana Epidemiológica Actual: 7";
+    ast->ShowBalloon(saludo, "T", 1);
+    ast->Tooltip("Semana Epidemiológica 8");
+    ast->Icon(1008);
+    ast->ShowBalloon(saludo, "T", 1);
     ast->HideBalloon();
 
-    QVector<std::uint32_t> flags;
-    for (const auto& llamada : bandeja.llamadas) flags.append(llamada.leido().uFlags());
-    EXPECT_EQ(flags, (QVector<std::uint32_t>{23, 23, 7, 7, 23, 23}));
+    std::vector<std::uint32_t> flags;
+    for (const auto& llamada : bandeja.llamadas) flags.push_back(llamada.leido().uFlags());
+    EXPECT_EQ(flags, (std::vector<std::uint32_t>{23, 23, 7, 7, 23, 23}));
     // The text was not cleared by the updates between: the record keeps it.
     EXPECT_EQ(bandeja.llamadas[3].leido().szInfo(), saludo);
 }
@@ -242,10 +243,10 @@ TEST_F(AdvSysTrayTest, FailedModifyIsIgnored) {
     auto ast = nueva(5);
     ast->Create(propietario);
     bandeja.fallan.insert(Op::Modificar);
-    ast->Tooltip(QStringLiteral("nuevo"));
-    ast->ShowBalloon(QStringLiteral("a"), QStringLiteral("b"), 1);
+    ast->Tooltip("nuevo");
+    ast->ShowBalloon("a", "b", 1);
     EXPECT_TRUE(ast->registrado());
-    EXPECT_EQ(ast->Tooltip(), QStringLiteral("nuevo"));
+    EXPECT_EQ(ast->Tooltip(), "nuevo");
 }
 
 class BandejaQueLanza : public Bandeja {
@@ -254,6 +255,7 @@ public:
     bool agregar(const RegistroNotificacion&) override { return true; }
     bool modificar(const RegistroNotificacion&) override { return true; }
     bool eliminar(const RegistroNotificacion&) override { return true; }
+    std::uint32_t iconoDeSemana(int) override { return 0; }
 };
 
 TEST_F(AdvSysTrayTest, AVersionQueryThatThrowsCountsAsVersionZero) {
@@ -267,23 +269,33 @@ TEST_F(AdvSysTrayTest, AVersionQueryThatThrowsCountsAsVersionZero) {
 TEST_F(AdvSysTrayTest, MouseMessagesRaiseTheirEvents) {
     auto ast = nueva(5);
     ast->Create(propietario);
-    QSignalSpy s1(ast.get(), &AdvSysTray::LButtonDown), s2(ast.get(), &AdvSysTray::LButtonUp),
-        s3(ast.get(), &AdvSysTray::LButtonDblClk), s4(ast.get(), &AdvSysTray::RButtonDown),
-        s5(ast.get(), &AdvSysTray::RButtonUp), s6(ast.get(), &AdvSysTray::RButtonDblClk);
-    QSignalSpy* espias[] = {&s1, &s2, &s3, &s4, &s5, &s6};
-    const auto cuentas = [&] {
-        std::vector<int> c;
-        for (auto* e : espias) c.push_back(static_cast<int>(e->count()));
-        return c;
-    };
-    for (quint32 nada : {0u, 0x200u, 0x207u, 519u, 1000u, 0x0202u + 0x10000u}) bandeja.inyectar(nada);
-    EXPECT_EQ(cuentas(), std::vector<int>(6, 0));
-    for (quint32 m = 0x201; m <= 0x206; ++m) {
+    std::vector<int> cuentas(6, 0);
+    std::function<void()>* eventos[] = {&ast->LButtonDown, &ast->LButtonUp, &ast->LButtonDblClk,
+                                        &ast->RButtonDown, &ast->RButtonUp, &ast->RButtonDblClk};
+    for (std::size_t i = 0; i < 6; ++i) *eventos[i] = [&cuentas, i] { ++cuentas[i]; };
+    for (std::uint32_t nada : {0u, 0x200u, 0x207u, 519u, 1000u, 0x0202u + 0x10000u}) bandeja.inyectar(nada);
+    EXPECT_EQ(cuentas, std::vector<int>(6, 0));
+    for (std::uint32_t m = 0x201; m <= 0x206; ++m) {
         bandeja.inyectar(m);
         std::vector<int> esperado(6, 0);
-        for (quint32 k = 0x201; k <= m; ++k) esperado[k - 0x201] = 1;
-        EXPECT_EQ(cuentas(), esperado) << "mensaje " << m;
+        for (std::uint32_t k = 0x201; k <= m; ++k) esperado[k - 0x201] = 1;
+        EXPECT_EQ(cuentas, esperado) << "mensaje " << m;
     }
+}
+
+TEST_F(AdvSysTrayTest, AHandlerMayReleaseTheObjectThatRaisedIt) {
+    auto ast = nueva(5);
+    ast->Create(propietario);
+    int llamadas = 0;
+    ast->RButtonUp = [&] {
+        ++llamadas;
+        ast.reset();  // what Salir in the icon's menu comes to
+    };
+    bandeja.inyectar(0x205);
+    EXPECT_EQ(llamadas, 1);
+    EXPECT_EQ(bandeja.operaciones().back(), Op::Eliminar);
+    bandeja.inyectar(0x205);
+    EXPECT_EQ(llamadas, 1);
 }
 
 }  // namespace

@@ -8,33 +8,46 @@ namespace tarvolo {
 namespace {
 
 using R = RegistroNotificacion;
+using namespace std::string_literals;
 
-QByteArray campo(const RegistroNotificacion& r, std::size_t desde, std::size_t ancho) {
-    return r.bytes().mid(static_cast<qsizetype>(desde), static_cast<qsizetype>(ancho));
+std::string campo(const RegistroNotificacion& r, std::size_t desde, std::size_t ancho) {
+    const auto inicio = r.bytes().begin() + static_cast<std::ptrdiff_t>(desde);
+    return {inicio, inicio + static_cast<std::ptrdiff_t>(ancho)};
 }
 
 TEST(Windows1252, AccentsAreSingleBytesOfTheCodePage) {
-    EXPECT_EQ(aWindows1252(u"ó"), QByteArray("\xF3"));
-    EXPECT_EQ(aWindows1252(u"ÁÉÍÓÚÑñü"), QByteArray("\xC1\xC9\xCD\xD3\xDA\xD1\xF1\xFC"));
+    EXPECT_EQ(aWindows1252("ó"), "\xF3");
+    EXPECT_EQ(aWindows1252("ÁÉÍÓÚÑñü"), "\xC1\xC9\xCD\xD3\xDA\xD1\xF1\xFC");
     // Where Windows-1252 and Latin-1 part ways.
-    EXPECT_EQ(aWindows1252(u"€…"), QByteArray("\x80\x85"));
-    EXPECT_EQ(deWindows1252("Epidemiol\xF3gica \x80"), QStringLiteral("Epidemiológica €"));
+    EXPECT_EQ(aWindows1252("€…"), "\x80\x85");
+    EXPECT_EQ(deWindows1252("Epidemiol\xF3gica \x80"), "Epidemiológica €");
 }
 
 TEST(Windows1252, CharactersOutsideTheCodePageTakeOneByteEach) {
-    // A character beyond the code page, even one written as two UTF-16 units,
-    // still takes exactly one byte, so cutting bytes cuts characters.
-    const QByteArray b = aWindows1252(QStringLiteral("a中b\U0001F600c"));
-    ASSERT_EQ(b.size(), 5);
-    EXPECT_EQ(b[0], 'a');
-    EXPECT_EQ(b[2], 'b');
-    EXPECT_EQ(b[4], 'c');
+    // A character beyond the code page, even one written as four UTF-8
+    // bytes, still takes exactly one byte, so cutting bytes cuts characters;
+    // so does a byte that is not UTF-8 at all.
+    const std::string b = aWindows1252(
+        "a中b\U0001F600c\xFF"
+        "d");
+    ASSERT_EQ(b.size(), 7u);
+    EXPECT_EQ(b,
+              "a\x1A"
+              "b\x1A"
+              "c\x1A"
+              "d");
+}
+
+TEST(Windows1252, EveryByteComesBackAsItWas) {
+    std::string todos;
+    for (int b = 1; b < 256; ++b) todos += static_cast<char>(b);
+    EXPECT_EQ(aWindows1252(deWindows1252(todos)), todos);
 }
 
 TEST(RegistroNotificacion, StartsAsFourHundredEightyEightZeroBytes) {
     const R r;
-    EXPECT_EQ(r.bytes(), QByteArray(488, '\0'));
-    EXPECT_EQ(r.szTip(), QString());
+    EXPECT_EQ(campo(r, 0, 488), std::string(488, '\0'));
+    EXPECT_EQ(r.szTip(), "");
 }
 
 TEST(RegistroNotificacion, IntegersAreLittleEndianAtTheirOffsets) {
@@ -46,45 +59,51 @@ TEST(RegistroNotificacion, IntegersAreLittleEndianAtTheirOffsets) {
     r.fijarUCallbackMessage(0x200);
     r.fijarHIcon(0xA1B2C3D4);
     r.fijarDwInfoFlags(1);
-    const QByteArray b = r.bytes();
-    EXPECT_EQ(b.mid(0, 4), QByteArray("\xE8\x01\x00\x00", 4));
-    EXPECT_EQ(b.mid(4, 4), QByteArray("\x44\x33\x22\x11", 4));
-    EXPECT_EQ(b.mid(8, 4), QByteArray("\x01\x00\x00\x00", 4));
-    EXPECT_EQ(b.mid(12, 4), QByteArray("\x17\x00\x00\x00", 4));
-    EXPECT_EQ(b.mid(16, 4), QByteArray("\x00\x02\x00\x00", 4));
-    EXPECT_EQ(b.mid(20, 4), QByteArray("\xD4\xC3\xB2\xA1", 4));
-    EXPECT_EQ(b.mid(484, 4), QByteArray("\x01\x00\x00\x00", 4));
-    EXPECT_EQ(R::desdeBytes(b).hIcon(), 0xA1B2C3D4u);
+    EXPECT_EQ(campo(r, 0, 4), "\xE8\x01\x00\x00"s);
+    EXPECT_EQ(campo(r, 4, 4), "\x44\x33\x22\x11"s);
+    EXPECT_EQ(campo(r, 8, 4), "\x01\x00\x00\x00"s);
+    EXPECT_EQ(campo(r, 12, 4), "\x17\x00\x00\x00"s);
+    EXPECT_EQ(campo(r, 16, 4), "\x00\x02\x00\x00"s);
+    EXPECT_EQ(campo(r, 20, 4), "\xD4\xC3\xB2\xA1"s);
+    EXPECT_EQ(campo(r, 484, 4), "\x01\x00\x00\x00"s);
+    EXPECT_EQ(R::desdeBytes(r.bytes()).hIcon(), 0xA1B2C3D4u);
 }
 
 TEST(RegistroNotificacion, TextIsFollowedByOneNulThenSpaces) {
     R r;
-    r.fijarSzTip(QStringLiteral("Semana Epidemiológica 7"));
-    QByteArray esperado("Semana Epidemiol\xF3gica 7");
-    esperado.append('\0');
-    esperado.append(QByteArray(128 - esperado.size(), ' '));
+    r.fijarSzTip("Semana Epidemiológica 7");
+    std::string esperado = "Semana Epidemiol\xF3gica 7"s + '\0';
+    esperado += std::string(128 - esperado.size(), ' ');
     EXPECT_EQ(campo(r, R::kSzTip, 128), esperado);
-    EXPECT_EQ(r.szTip(), QStringLiteral("Semana Epidemiológica 7"));
+    EXPECT_EQ(r.szTip(), "Semana Epidemiológica 7");
     // Neighbours untouched.
-    EXPECT_EQ(campo(r, 20, 4), QByteArray(4, '\0'));
-    EXPECT_EQ(campo(r, R::kDwState, 4), QByteArray(4, '\0'));
+    EXPECT_EQ(campo(r, 20, 4), std::string(4, '\0'));
+    EXPECT_EQ(campo(r, R::kDwState, 4), std::string(4, '\0'));
 }
 
 TEST(RegistroNotificacion, ShorterTextAfterLongerLeavesNoTail) {
     R r;
-    r.fijarSzInfo(QString(200, QLatin1Char('x')));
-    r.fijarSzInfo(QStringLiteral("ab"));
-    EXPECT_EQ(campo(r, R::kSzInfo, 4), QByteArray("ab\0 ", 4));
-    EXPECT_EQ(campo(r, R::kSzInfo + 3, 253), QByteArray(253, ' '));
-    EXPECT_EQ(r.szInfo(), QStringLiteral("ab"));
+    r.fijarSzInfo(std::string(200, 'x'));
+    r.fijarSzInfo("ab");
+    EXPECT_EQ(campo(r, R::kSzInfo, 4), "ab\0 "s);
+    EXPECT_EQ(campo(r, R::kSzInfo + 3, 253), std::string(253, ' '));
+    EXPECT_EQ(r.szInfo(), "ab");
+}
+
+TEST(RegistroNotificacion, AShortRecordsTooltipIsItsFirstSixtyFourBytes) {
+    R r;
+    r.fijarSzTip(std::string(100, 'x'));
+    EXPECT_EQ(r.tipLeido(), std::string(64, 'x'));  // cbSize 0: short
+    r.fijarCbSize(R::kTamano);
+    EXPECT_EQ(r.tipLeido(), std::string(100, 'x'));
 }
 
 struct Corte {
     const char* nombre;
     std::size_t desde, ancho, limite;
-    int largo;    // characters written
-    int leidos;   // characters read back
-    bool conNul;  // a NUL stands right after them
+    std::size_t largo;   // characters written
+    std::size_t leidos;  // characters read back
+    bool conNul;         // a NUL stands right after them
 };
 
 void PrintTo(const Corte& c, std::ostream* os) {
@@ -96,17 +115,16 @@ class CortesDeTexto : public ::testing::TestWithParam<Corte> {};
 TEST_P(CortesDeTexto, CutToTheLimitAndTheField) {
     const Corte c = GetParam();
     R r;
-    r.fijarTexto(c.desde, c.ancho, QString(c.largo, QLatin1Char('z')), c.limite);
-    EXPECT_EQ(r.texto(c.desde, c.ancho), QString(c.leidos, QLatin1Char('z')));
-    const QByteArray f = campo(r, c.desde, c.ancho);
-    EXPECT_EQ(f.left(c.leidos), QByteArray(c.leidos, 'z'));
+    r.fijarTexto(c.desde, c.ancho, std::string(c.largo, 'z'), c.limite);
+    EXPECT_EQ(r.texto(c.desde, c.ancho), std::string(c.leidos, 'z'));
+    const std::string f = campo(r, c.desde, c.ancho);
+    EXPECT_EQ(f.substr(0, c.leidos), std::string(c.leidos, 'z'));
     if (c.conNul) {
         EXPECT_EQ(f.at(c.leidos), '\0');
-        EXPECT_EQ(f.mid(c.leidos + 1), QByteArray(static_cast<qsizetype>(c.ancho) - c.leidos - 1, ' '));
+        EXPECT_EQ(f.substr(c.leidos + 1), std::string(c.ancho - c.leidos - 1, ' '));
     }
     // Nothing spills into the next field.
-    EXPECT_EQ(r.bytes().size(), 488);
-    EXPECT_EQ(r.bytes().at(static_cast<qsizetype>(c.desde + c.ancho)), '\0');
+    EXPECT_EQ(r.bytes().at(c.desde + c.ancho), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Limites, CortesDeTexto,
@@ -122,11 +140,8 @@ INSTANTIATE_TEST_SUITE_P(Limites, CortesDeTexto,
 
 TEST(RegistroNotificacion, ATextWithANulReadsUpToIt) {
     R r;
-    QString t = QStringLiteral("antes");
-    t.append(QChar(0));
-    t.append(QStringLiteral("después"));
-    r.fijarSzTip(t, 127);
-    EXPECT_EQ(r.szTip(), QStringLiteral("antes"));
+    r.fijarSzTip("antes\0después"s, 127);
+    EXPECT_EQ(r.szTip(), "antes");
 }
 
 }  // namespace

@@ -2,14 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QWidget>
+#include <algorithm>
 
-#include "calendar/reloj.h"
 #include "falsos/bandeja_grabada.h"
+#include "falsos/pantalla_grabada.h"
 #include "falsos/reloj_fijo.h"
 #include "falsos/temporizador_limite_falso.h"
-#include "shell/icono_semana.h"
-#include "shell/identificadores.h"
 
 namespace tarvolo {
 namespace {
@@ -34,23 +32,29 @@ protected:
     std::unique_ptr<TemporizadorSemana> empezar() {
         auto falso = std::make_unique<TemporizadorLimiteFalso>();
         limite = falso.get();
-        return std::make_unique<TemporizadorSemana>(ast.get(), reloj, std::move(falso));
+        return std::make_unique<TemporizadorSemana>([this] { return ast.get(); }, bandeja, reloj,
+                                                    std::move(falso));
     }
 
     // The clock now reads `dia` and the alarm goes off.
     void sonarEl(Fecha dia) {
         reloj.fijar(dia);
-        limite->sonar();
+        limite->sonarYa();
     }
 
-    // The week the icon shows, by the icon object handed to the tray.
-    qint64 icono() const { return ast->Icon().cacheKey(); }
-    static qint64 iconoDe(int semana) { return iconoDeSemana(semana).cacheKey(); }
-    qsizetype modificaciones() const { return bandeja.operaciones().count(Op::Modificar); }
+    // The week the icon shows, by the icon handle handed to the tray.
+    std::uint32_t icono() const { return ast->Icon(); }
+    static std::uint32_t iconoDe(int semana) {
+        return BandejaGrabada::kIconosDeSemana + static_cast<std::uint32_t>(semana);
+    }
+    long modificaciones() const {
+        const auto ops = bandeja.operaciones();
+        return static_cast<long>(std::count(ops.begin(), ops.end(), Op::Modificar));
+    }
 
     BandejaGrabada bandeja;
     RelojFijo reloj{kSabado52};
-    QWidget propietario;
+    prueba::VentanaPropietaria propietario{reloj};
     std::unique_ptr<AdvSysTray> ast = std::make_unique<AdvSysTray>(bandeja, reloj);
     TemporizadorLimiteFalso* limite = nullptr;
 };
@@ -60,21 +64,20 @@ TEST_F(TemporizadorSemanaTest, AtStartTheIconShowsTheWeekAndTheAlarmWaitsForSund
     EXPECT_EQ(ast->Tooltip(), "Semana Epidemiológica 52");
     EXPECT_EQ(icono(), iconoDe(52));
     // The tooltip written by Create was right already: only the icon changed.
-    EXPECT_EQ(bandeja.operaciones(), QVector<Op>{Op::Modificar});
-    EXPECT_EQ(limite->armados, QVector<Fecha>{kDomingo53});
+    EXPECT_EQ(bandeja.operaciones(), std::vector<Op>{Op::Modificar});
+    EXPECT_EQ(limite->armados, std::vector<Fecha>{kDomingo53});
     EXPECT_EQ(semana->proximoLimite(), kDomingo53);
 }
 
 TEST_F(TemporizadorSemanaTest, TheNewWeekNeverShowsTheGreetingAgain) {
-    const QString saludo = QStringLiteral("Semana Epidemiológica Actual: 52");
-    ast->ShowBalloon(saludo, QStringLiteral("Tarvolo"), 1);
+    const std::string saludo = "Semana Epidemiológica Actual: 52";
+    ast->ShowBalloon(saludo, "Tarvolo", 1);
     const auto semana = empezar();
     sonarEl(kDomingo53);
     ASSERT_EQ(modificaciones(), 4);  // the greeting, the start's icon, Sunday's tooltip and icon
-    for (qsizetype i = 1; i < bandeja.llamadas.size(); ++i) {
+    for (std::size_t i = 1; i < bandeja.llamadas.size(); ++i) {
         const RegistroNotificacion r = bandeja.llamadas[i].leido();
-        EXPECT_EQ(r.uFlags() & RegistroNotificacion::kGlobo, 0u)
-            << "llamada " << i << ": " << r.szTip().toStdString();
+        EXPECT_EQ(r.uFlags() & RegistroNotificacion::kGlobo, 0u) << "llamada " << i << ": " << r.szTip();
     }
     EXPECT_EQ(ast->Tooltip(), "Semana Epidemiológica 53");
 }
@@ -88,21 +91,21 @@ TEST_F(TemporizadorSemanaTest, ChangesExactlyAtSundayAcrossA53WeekYearsEnd) {
     EXPECT_EQ(ast->Tooltip(), "Semana Epidemiológica 52");
     EXPECT_EQ(icono(), iconoDe(52));
     EXPECT_EQ(modificaciones(), 0);
-    EXPECT_EQ(limite->armados.last(), kDomingo53);
+    EXPECT_EQ(limite->armados.back(), kDomingo53);
 
     sonarEl(kDomingo53);
     EXPECT_EQ(ast->Tooltip(), "Semana Epidemiológica 53");
     EXPECT_EQ(icono(), iconoDe(53));
-    EXPECT_EQ(limite->armados.last(), kDomingo1);
+    EXPECT_EQ(limite->armados.back(), kDomingo1);
 
     sonarEl(kSabado53);
     EXPECT_EQ(ast->Tooltip(), "Semana Epidemiológica 53");
-    EXPECT_EQ(limite->armados.last(), kDomingo1);
+    EXPECT_EQ(limite->armados.back(), kDomingo1);
 
     sonarEl(kDomingo1);
     EXPECT_EQ(ast->Tooltip(), "Semana Epidemiológica 1");
     EXPECT_EQ(icono(), iconoDe(1));
-    EXPECT_EQ(limite->armados.last(), 2021y / January / 10);
+    EXPECT_EQ(limite->armados.back(), 2021y / January / 10);
     // Two changes of week, each one tooltip and one icon.
     EXPECT_EQ(modificaciones(), 4);
 }
@@ -113,7 +116,7 @@ TEST_F(TemporizadorSemanaTest, AClockSetBackAWeekShowsThatWeekAgain) {
     sonarEl(kSabado53);
     EXPECT_EQ(ast->Tooltip(), "Semana Epidemiológica 53");
     EXPECT_EQ(icono(), iconoDe(53));
-    EXPECT_EQ(limite->armados.last(), kDomingo1);
+    EXPECT_EQ(limite->armados.back(), kDomingo1);
 }
 
 TEST_F(TemporizadorSemanaTest, WithoutTheTrayItStillWaitsAndWritesNothing) {
@@ -121,15 +124,15 @@ TEST_F(TemporizadorSemanaTest, WithoutTheTrayItStillWaitsAndWritesNothing) {
     bandeja.llamadas.clear();
     const auto semana = empezar();
     sonarEl(kDomingo53);
-    EXPECT_TRUE(bandeja.llamadas.isEmpty());
-    EXPECT_EQ(limite->armados, (QVector<Fecha>{kDomingo53, kDomingo1}));
+    EXPECT_TRUE(bandeja.llamadas.empty());
+    EXPECT_EQ(limite->armados, (std::vector<Fecha>{kDomingo53, kDomingo1}));
 
     // The tray object released at the program's end: the alarm is harmless.
     ast.reset();
     bandeja.llamadas.clear();
     sonarEl(kDomingo1);
-    EXPECT_TRUE(bandeja.llamadas.isEmpty());
-    EXPECT_EQ(limite->armados.last(), 2021y / January / 10);
+    EXPECT_TRUE(bandeja.llamadas.empty());
+    EXPECT_EQ(limite->armados.back(), 2021y / January / 10);
 }
 
 struct Siguiente {

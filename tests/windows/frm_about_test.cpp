@@ -1,8 +1,6 @@
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
+#include "windows/frm_about.h"
 
-#include "entorno_ventanas.h"
+#include "entorno_formularios.h"
 #include "windows/sistema/info_sistema.h"
 
 namespace tarvolo::prueba {
@@ -10,57 +8,42 @@ namespace {
 
 const std::string kClaveMsinfo = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const std::string kClaveUbicacion = "SOFTWARE\\Microsoft\\Shared Tools Location";
+const Textos kSinInfo = {std::string(kInfoSistemaNoDisponible)};
 
-class FrmAboutTest : public EntornoVentanas {
+class FrmAboutTest : public EntornoFormularios {
 protected:
-    frmAbout* w = nullptr;
-    void SetUp() override { w = mostrar<frmAbout>("frmAbout"); }
-    QString texto(const char* nombre) const { return hijo<QLabel>(w, nombre)->text(); }
+    FrmAboutTest() : EntornoFormularios("frmAbout") {}
+    frmAbout* about = static_cast<frmAbout*>(ventanas.abierta("frmAbout"));
 };
 
 TEST_F(FrmAboutTest, TextsAfterLoad) {
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Acerca de Tarvolo"));
-    EXPECT_EQ(texto("lblTitle"), QStringLiteral("Tarvolo"));
-    EXPECT_EQ(texto("lblVersion"), QStringLiteral("Versión 1.3.2"));
-    EXPECT_EQ(texto("lblDescription"),
-              QStringLiteral("Aplicación que permite averiguar semanas epidemiológicas."));
-    EXPECT_EQ(texto("lblDir"), QStringLiteral("Ordalen"));
-    EXPECT_EQ(texto("Label1"), QStringLiteral("Brevanto"));
-    EXPECT_EQ(texto("Label3"), QStringLiteral("Castmara"));
-    EXPECT_EQ(texto("Label2"), QStringLiteral("Octubre de 2004"));
-    EXPECT_TRUE(texto("lblAutor").startsWith(QStringLiteral("Desarrollo: ")));
-    EXPECT_TRUE(texto("lblmail").contains('@'));
-    EXPECT_EQ(texto("lblDisclaimer"), QString());
-    EXPECT_EQ(hijo<QPushButton>(w, "cmdOK")->text(), QStringLiteral("Aceptar"));
-    EXPECT_EQ(hijo<QPushButton>(w, "cmdSysInfo")->text(), QStringLiteral("&Información..."));
-    EXPECT_TRUE(hijo(w, "lblTitle")->font().bold());
-    EXPECT_DOUBLE_EQ(hijo(w, "lblTitle")->font().pointSizeF(), 12);
-    EXPECT_EQ(w->size(), QSize(pixeles(w, 6000), pixeles(w, 4020)));
-    EXPECT_EQ(w->minimumSize(), w->maximumSize());     // a fixed frame
-    EXPECT_TRUE(w->windowFlags().testFlag(Qt::Tool));  // no task-bar button
+    EXPECT_EQ(w().titulo(), "Acerca de Tarvolo");
+    EXPECT_EQ(w().texto("lblTitle"), "Tarvolo");
+    EXPECT_EQ(w().texto("lblVersion"), "Versión 1.3.2");
+    EXPECT_EQ(w().texto("lblDescription"), "Aplicación que permite averiguar semanas epidemiológicas.");
+    EXPECT_EQ(w().texto("lblDir"), "Ordalen");
+    EXPECT_EQ(w().texto("Label1"), "Brevanto");
+    EXPECT_EQ(w().texto("Label3"), "Castmara");
+    EXPECT_EQ(w().texto("Label2"), "Octubre de 2004");
+    EXPECT_TRUE(w().texto("lblAutor").starts_with("Desarrollo: "));
+    EXPECT_NE(w().texto("lblmail").find('@'), std::string::npos);
+    EXPECT_EQ(w().texto("lblDisclaimer"), "");
+    EXPECT_EQ(w().texto("cmdOK"), "Aceptar");
+    EXPECT_EQ(w().texto("cmdSysInfo"), "&Información...");
 }
 
 TEST_F(FrmAboutTest, EnterAndEscPressAceptar) {
-    for (Qt::Key tecla : {Qt::Key_Return, Qt::Key_Escape}) {
-        w = mostrar<frmAbout>("frmAbout");
-        ASSERT_EQ(w->focusWidget(), hijo(w, "cmdOK"));
-        QTest::keyClick(w->focusWidget(), tecla);
-        EXPECT_TRUE(abiertas().isEmpty()) << tecla;
-        borrarCerradas();
+    for (const auto tecla : {VentanaGrabada::Tecla::Enter, VentanaGrabada::Tecla::Esc}) {
+        abrir("frmAbout").tecla(tecla);
+        EXPECT_TRUE(abiertas().empty());
     }
 }
 
-TEST_F(FrmAboutTest, EscClosesEvenFromTheOtherButton) {
-    hijo(w, "cmdSysInfo")->setFocus();
-    QTest::keyClick(hijo(w, "cmdSysInfo"), Qt::Key_Escape);
-    EXPECT_TRUE(abiertas().isEmpty());
-}
-
 TEST_F(FrmAboutTest, InformacionWithoutTheToolShowsTheMessageAndStaysOpen) {
-    QTest::mouseClick(hijo(w, "cmdSysInfo"), Qt::LeftButton);
-    EXPECT_EQ(mensajes.textos, QStringList{kInfoSistemaNoDisponible});
-    EXPECT_TRUE(lanzador.pedidos.isEmpty());
-    EXPECT_EQ(abiertas(), QStringList{"frmAbout"});
+    w().pulsar("cmdSysInfo");
+    EXPECT_EQ(mensajes.textos, kSinInfo);
+    EXPECT_TRUE(lanzador.pedidos.empty());
+    EXPECT_EQ(abiertas(), Textos{"frmAbout"});
 }
 
 struct CasoInfo {
@@ -70,7 +53,7 @@ struct CasoInfo {
     bool existeArchivo;
     bool soloLectura;  // both keys only readable
     bool arranca;
-    QString iniciado;  // what it starts, or empty
+    std::string iniciado;  // what it starts, or empty
     bool mensaje;
 };
 
@@ -87,13 +70,13 @@ TEST_P(StartSysInfoTest, FindsAndStartsTheTool) {
     if (c.conUbicacion)
         registro.claves[kClaveUbicacion]["MSINFO"] = {kRegSz, bytesDe(std::string("C:\\Tools") + '\0')};
     if (c.soloLectura) registro.soloLectura = {kClaveMsinfo, kClaveUbicacion};
-    if (c.existeArchivo) lanzador.archivos.insert(QStringLiteral("C:\\Tools\\MSINFO32.EXE"));
+    if (c.existeArchivo) lanzador.archivos.insert("C:\\Tools\\MSINFO32.EXE");
     lanzador.arrancan = c.arranca;
 
-    w->StartSysInfo();
+    about->StartSysInfo();
 
-    EXPECT_EQ(lanzador.pedidos.isEmpty() ? QString() : lanzador.pedidos.constLast(), c.iniciado);
-    EXPECT_EQ(mensajes.textos, c.mensaje ? QStringList{kInfoSistemaNoDisponible} : QStringList{});
+    EXPECT_EQ(lanzador.pedidos.empty() ? std::string() : lanzador.pedidos.back(), c.iniciado);
+    EXPECT_EQ(mensajes.textos, c.mensaje ? kSinInfo : Textos{});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -112,9 +95,9 @@ INSTANTIATE_TEST_SUITE_P(
 struct CasoValor {
     const char* nombre;
     ValorRegistro valor;
-    QString antes;  // KeyVal on entry
+    std::string antes;  // KeyVal on entry
     bool leido;
-    QString despues;
+    std::string despues;
 };
 
 // Named in test listings by its case name rather than its bytes.
@@ -127,8 +110,8 @@ class GetKeyValueTest : public FrmAboutTest, public ::testing::WithParamInterfac
 TEST_P(GetKeyValueTest, TrimsAndFormatsTheValue) {
     const CasoValor& c = GetParam();
     registro.claves["SOFTWARE\\Prueba"]["Valor"] = c.valor;
-    QString keyVal = c.antes;
-    EXPECT_EQ(w->GetKeyValue(kHkeyLocalMachine, "SOFTWARE\\Prueba", "Valor", keyVal), c.leido);
+    std::string keyVal = c.antes;
+    EXPECT_EQ(about->GetKeyValue(kHkeyLocalMachine, "SOFTWARE\\Prueba", "Valor", keyVal), c.leido);
     EXPECT_EQ(keyVal, c.despues);
     EXPECT_EQ(registro.accesosPedidos, std::vector<std::uint32_t>{0x2003F});
     EXPECT_EQ(registro.cerradas, std::vector<Registro::Clave>{1});
@@ -145,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {kRegSz, bytesDe(std::string("ab") + '\0' + '\0')},
                   "",
                   true,
-                  QString::fromLatin1("ab\0", 3)},
+                  std::string("ab\0", 3)},
         CasoValor{"EmptyValue", {kRegSz, {}}, "x", true, ""},
         CasoValor{"DwordSixteen", {kRegDword, kDwordDe16}, "", true, "&h000010"},
         CasoValor{"DwordMostSignificantFirst", {kRegDword, {0x78, 0x56, 0x34, 0x12}}, "", true, "&h12345678"},
@@ -157,32 +140,24 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(FrmAboutTest, GetKeyValueFailures) {
     registro.claves["SOFTWARE\\Prueba"]["Valor"] = {kRegSz, bytesDe("abc")};
-    QString keyVal = QStringLiteral("previo");
+    std::string keyVal = "previo";
 
     // No such key: closed with a zero handle.
-    EXPECT_FALSE(w->GetKeyValue(kHkeyLocalMachine, "SOFTWARE\\Otra", "Valor", keyVal));
-    EXPECT_EQ(keyVal, QString());
+    EXPECT_FALSE(about->GetKeyValue(kHkeyLocalMachine, "SOFTWARE\\Otra", "Valor", keyVal));
+    EXPECT_EQ(keyVal, "");
     EXPECT_EQ(registro.cerradas.back(), Registro::Clave{0});
 
     // No such value: the key opened is closed.
-    keyVal = QStringLiteral("previo");
-    EXPECT_FALSE(w->GetKeyValue(kHkeyLocalMachine, "SOFTWARE\\Prueba", "Otro", keyVal));
-    EXPECT_EQ(keyVal, QString());
+    keyVal = "previo";
+    EXPECT_FALSE(about->GetKeyValue(kHkeyLocalMachine, "SOFTWARE\\Prueba", "Otro", keyVal));
+    EXPECT_EQ(keyVal, "");
     EXPECT_NE(registro.cerradas.back(), Registro::Clave{0});
 
     // Another root.
-    keyVal = QStringLiteral("previo");
-    EXPECT_FALSE(w->GetKeyValue(0x80000001u, "SOFTWARE\\Prueba", "Valor", keyVal));
-    EXPECT_EQ(keyVal, QString());
-    EXPECT_TRUE(mensajes.textos.isEmpty());
-}
-
-TEST(RegistroDelSistemaTest, HasNoKeysHere) {
-    const auto registro = registroDelSistema();
-    QString valor = QStringLiteral("previo");
-    EXPECT_FALSE(leerValorRegistro(*registro, kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
-                                   "PATH", valor));
-    EXPECT_EQ(valor, QString());
+    keyVal = "previo";
+    EXPECT_FALSE(about->GetKeyValue(0x80000001u, "SOFTWARE\\Prueba", "Valor", keyVal));
+    EXPECT_EQ(keyVal, "");
+    EXPECT_TRUE(mensajes.textos.empty());
 }
 
 }  // namespace

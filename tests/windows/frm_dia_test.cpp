@@ -1,169 +1,125 @@
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTest>
+#include "windows/frm_dia.h"
 
-#include "entorno_ventanas.h"
+#include "entorno_formularios.h"
+#include "falsos/formulario_simple.h"
 
 namespace tarvolo::prueba {
 namespace {
 
 using std::chrono::April;
-using std::chrono::December;
 using std::chrono::January;
 using std::chrono::March;
 using std::chrono::May;
-using std::chrono::September;
 
-class FrmDiaTest : public EntornoVentanas {
+class FrmDiaTest : public EntornoFormularios {
 protected:
-    frmDia* w = nullptr;
-
-    void SetUp() override { w = mostrar<frmDia>("frmDia"); }
-
-    QLineEdit* caja(const char* nombre) const { return hijo<QLineEdit>(w, nombre); }
-    QString cajas() const {
-        return caja("txtDia")->text() + "/" + caja("txtMes")->text() + "/" + caja("txtAnio")->text();
+    FrmDiaTest() : EntornoFormularios("frmDia") {}
+    CalendarioGrabado& calendario() { return w().calendarioGrabado("Calendar1"); }
+    std::string cajas() {
+        return w().texto("txtDia") + "/" + w().texto("txtMes") + "/" + w().texto("txtAnio");
     }
-    QString sem() const { return hijo<QLabel>(w, "lblSem")->text(); }
-    QString primeraLinea() const { return hijo<QLabel>(w, "lblSemana")->text().section('\n', 0, 0); }
-    QString ultimaLinea() const { return hijo<QLabel>(w, "lblSemana")->text().section('\n', -1); }
-
-    // Selects the whole box and types over it, key by key.
-    void teclear(const char* nombre, const QString& texto) {
-        QLineEdit* c = caja(nombre);
-        c->setFocus();
-        c->selectAll();
-        QTest::keyClicks(c, texto);
+    std::string sem() { return w().texto("lblSem"); }
+    std::string primeraLinea() {
+        const std::string t = w().texto("lblSemana");
+        return t.substr(0, t.find("\r\n"));
+    }
+    std::string ultimaLinea() {
+        const std::string t = w().texto("lblSemana");
+        return t.substr(t.rfind("\r\n") + 2);
     }
 };
 
 TEST_F(FrmDiaTest, OpensOnTodayWithoutMessagesAfterTwoPartialDates) {
-    EXPECT_EQ(cajas(), QStringLiteral("5/3/2005"));
-    EXPECT_EQ(sem(), QStringLiteral("Semana Epidemiológica 9"));
-    EXPECT_EQ(primeraLinea(), QStringLiteral("El sábado 05 de marzo de 2005"));
-    EXPECT_EQ(calendario->valor, 2005y / March / 5);
+    EXPECT_EQ(cajas(), "5/3/2005");
+    EXPECT_EQ(sem(), "Semana Epidemiológica 9");
+    EXPECT_EQ(primeraLinea(), "El sábado 05 de marzo de 2005");
+    EXPECT_EQ(calendario().valor(), 2005y / March / 5);
     // Only the third assignment formed a date; then the calendar went to today.
-    EXPECT_EQ(calendario->fijados, std::vector<Fecha>{2005y / March / 5});
-    EXPECT_EQ(calendario->vecesHoy, 1);
-    EXPECT_TRUE(mensajes.textos.isEmpty());
-}
-
-TEST_F(FrmDiaTest, WindowCaptionMenusLayoutAndFocus) {
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Buscar Semana Por Día"));
-    EXPECT_EQ(barraDeMenus(w),
-              (QStringList{"&Archivo[&Salir]", "Semanas[Actual|Por Año|~Por Día]", "Acerca de.."}));
-    EXPECT_EQ(hijo(w, "area")->size(), QSize(pixeles(w, 4605), pixeles(w, 5685)));
-    EXPECT_EQ(hijo(w, "Calendar1")->geometry(), enPixeles(w, 675, 960, 3240, 2535));
-    EXPECT_EQ(hijo(w, "txtAnio")->geometry(), enPixeles(w, 2925, 3720, 855, 285));
-    EXPECT_EQ(hijo(w, "lblSemana")->geometry(), enPixeles(w, 375, 4560, 3855, 975));
-    EXPECT_EQ(hijo<QLabel>(w, "Label4")->text(), QStringLiteral("Año"));
-    EXPECT_TRUE(hijo(w, "lblSem")->font().bold());
-
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-    EXPECT_EQ(QApplication::focusWidget(), caja("txtMes"));
-    QStringList orden;
-    for (int i = 0; i < 4; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        orden.append(QApplication::focusWidget()->objectName());
-    }
-    EXPECT_EQ(orden, (QStringList{"txtAnio", "Calendar1", "txtDia", "txtMes"}));
+    EXPECT_EQ(calendario().fijados, std::vector<Fecha>{2005y / March / 5});
+    EXPECT_EQ(calendario().vecesHoy, 1);
+    EXPECT_TRUE(mensajes.textos.empty());
 }
 
 TEST_F(FrmDiaTest, TypingDigitByDigitPassesOverImpossibleDatesSilently) {
-    teclear("txtMes", "4");
-    teclear("txtAnio", "2005");
-    teclear("txtDia", "3");
-    EXPECT_EQ(primeraLinea(), QStringLiteral("El domingo 03 de abril de 2005"));
-    EXPECT_EQ(sem(), QStringLiteral("Semana Epidemiológica 14"));
-    EXPECT_EQ(calendario->valor, 2005y / April / 3);
+    w().teclear("txtMes", "4");
+    w().teclear("txtAnio", "2005");
+    w().teclear("txtDia", "3");
+    EXPECT_EQ(primeraLinea(), "El domingo 03 de abril de 2005");
+    EXPECT_EQ(sem(), "Semana Epidemiológica 14");
+    EXPECT_EQ(calendario().valor(), 2005y / April / 3);
 
-    QTest::keyClicks(caja("txtDia"), "1");  // 31/4/2005 is no date
-    EXPECT_EQ(caja("txtDia")->text(), QStringLiteral("31"));
-    EXPECT_EQ(primeraLinea(), QStringLiteral("El domingo 03 de abril de 2005"));
-    EXPECT_EQ(calendario->valor, 2005y / April / 3);
+    w().escribir("txtDia", "31");  // 31/4/2005 is no date
+    EXPECT_EQ(primeraLinea(), "El domingo 03 de abril de 2005");
+    EXPECT_EQ(calendario().valor(), 2005y / April / 3);
 
-    teclear("txtMes", "5");
-    EXPECT_EQ(sem(), QStringLiteral("Semana Epidemiológica 22"));
-    EXPECT_EQ(primeraLinea(), QStringLiteral("El martes 31 de mayo de 2005"));
-    EXPECT_EQ(calendario->valor, 2005y / May / 31);
-    EXPECT_TRUE(mensajes.textos.isEmpty());
+    w().teclear("txtMes", "5");
+    EXPECT_EQ(sem(), "Semana Epidemiológica 22");
+    EXPECT_EQ(primeraLinea(), "El martes 31 de mayo de 2005");
+    EXPECT_EQ(calendario().valor(), 2005y / May / 31);
+    EXPECT_TRUE(mensajes.textos.empty());
 }
 
 TEST_F(FrmDiaTest, LettersAndEmptyBoxesLeaveTheLastValidDate) {
-    teclear("txtAnio", "20x5");
-    caja("txtDia")->clear();
-    EXPECT_EQ(primeraLinea(), QStringLiteral("El sábado 05 de marzo de 2005"));
-    EXPECT_EQ(calendario->fijados.back(), 2005y / March / 5);
-    EXPECT_TRUE(mensajes.textos.isEmpty());
+    w().teclear("txtAnio", "20x5");
+    w().escribir("txtDia", "");
+    EXPECT_EQ(primeraLinea(), "El sábado 05 de marzo de 2005");
+    EXPECT_EQ(calendario().fijados.back(), 2005y / March / 5);
+    EXPECT_TRUE(mensajes.textos.empty());
 }
 
 TEST_F(FrmDiaTest, PickInTheCalendarFillsTheBoxesAndLabels) {
-    calendario->elegir(2005y / January / 1);
-    EXPECT_EQ(cajas(), QStringLiteral("1/1/2005"));
-    EXPECT_EQ(sem(), QStringLiteral("Semana Epidemiológica 52"));
-    EXPECT_EQ(ultimaLinea(), QStringLiteral("del año epidemiológico 2004"));
-    EXPECT_EQ(calendario->valor, 2005y / January / 1);
-    EXPECT_TRUE(mensajes.textos.isEmpty());
-}
-
-TEST_F(FrmDiaTest, LongestDescriptionsFitTheirLabels) {
-    // The longest weekday and month names, and two-digit week numbers.
-    for (const Fecha& f : {2009y / September / 30, 2008y / December / 31, 2015y / January / 3}) {
-        calendario->elegir(f);
-        for (const char* nombre : {"lblSem", "lblSemana"}) {
-            const auto* etiqueta = hijo<QLabel>(w, nombre);
-            for (const QString& linea : etiqueta->text().split(u'\n'))
-                EXPECT_LE(etiqueta->fontMetrics().horizontalAdvance(linea), etiqueta->width())
-                    << nombre << ": " << linea.toStdString();
-        }
-    }
+    w().elegirDia("Calendar1", 2005y / January / 1);
+    EXPECT_EQ(cajas(), "1/1/2005");
+    EXPECT_EQ(sem(), "Semana Epidemiológica 52");
+    EXPECT_EQ(ultimaLinea(), "del año epidemiológico 2004");
+    EXPECT_EQ(calendario().valor(), 2005y / January / 1);
+    EXPECT_TRUE(mensajes.textos.empty());
 }
 
 TEST_F(FrmDiaTest, CalendarRefusalIsShownAndLabelsAlreadyMoved) {
-    calendario->rechaza = [](const Fecha& f) { return f.year() < 1900y; };
-    teclear("txtAnio", "1850");
+    calendario().rechaza = [](const Fecha& f) { return f.year() < 1900y; };
+    w().teclear("txtAnio", "1850");
     // "1" and "18" form no date; "185" and "1850" do, and the calendar refuses both.
-    EXPECT_EQ(mensajes.textos, (QStringList{"El valor de la propiedad no es válido",
-                                            "El valor de la propiedad no es válido"}));
-    EXPECT_EQ(primeraLinea(), QStringLiteral("El martes 05 de marzo de 1850"));
-    EXPECT_EQ(calendario->valor, 2005y / March / 5);
+    EXPECT_EQ(mensajes.textos,
+              (Textos{"El valor de la propiedad no es válido", "El valor de la propiedad no es válido"}));
+    EXPECT_EQ(primeraLinea(), "El martes 05 de marzo de 1850");
+    EXPECT_EQ(calendario().valor(), 2005y / March / 5);
 }
 
 TEST_F(FrmDiaTest, OwnEntryIsDisabledAndDoesNothing) {
-    QAction* dia = accion(w, "mnuDia");
-    EXPECT_FALSE(dia->isEnabled());
-    dia->trigger();
-    EXPECT_EQ(abiertas(), QStringList{"frmDia"});
+    EXPECT_FALSE(w().habilitada("mnuDia"));
+    w().elegir("mnuDia");
+    EXPECT_EQ(abiertas(), Textos{"frmDia"});
 }
 
 struct Ruta {
-    const char* accion;
+    const char* entrada;
     const char* otra;  // the window it leads to, or null
 };
 
 void PrintTo(const Ruta& c, std::ostream* os) {
-    *os << c.accion;
+    *os << c.entrada;
 }
 
 class FrmDiaMenuTest : public FrmDiaTest, public ::testing::WithParamInterface<Ruta> {};
 
 TEST_P(FrmDiaMenuTest, MenuClosesThisWindowBeforeShowingTheOther) {
     const Ruta ruta = GetParam();
-    QStringList abiertasAlCargarLaOtra{"(no cargada)"};
+    Textos abiertasAlCargarLaOtra{"(no cargada)"};
+    FormularioSimple::Cuentas cuentas;
     if (ruta.otra != nullptr)
-        ventanas.registrar(QString::fromLatin1(ruta.otra), [this, &abiertasAlCargarLaOtra] {
+        ventanas.registrar(ruta.otra, [&] {
             abiertasAlCargarLaOtra = abiertas();
-            return new QWidget;
+            return std::make_unique<FormularioSimple>(ruta.otra, cuentas);
         });
-    accion(w, ruta.accion)->trigger();
+    w().elegir(ruta.entrada);
     if (ruta.otra == nullptr) {
-        EXPECT_TRUE(abiertas().isEmpty());
+        EXPECT_TRUE(abiertas().empty());
     } else {
-        EXPECT_EQ(abiertas(), QStringList{QString::fromLatin1(ruta.otra)});
-        EXPECT_TRUE(abiertasAlCargarLaOtra.isEmpty()) << abiertasAlCargarLaOtra.join(",").toStdString();
+        EXPECT_EQ(abiertas(), Textos{ruta.otra});
+        EXPECT_TRUE(abiertasAlCargarLaOtra.empty());
     }
-    EXPECT_TRUE(mensajes.textos.isEmpty());
+    EXPECT_TRUE(mensajes.textos.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Rutas, FrmDiaMenuTest,

@@ -1,83 +1,45 @@
-#include <QFrame>
-#include <QLabel>
-#include <QTest>
-#include <QTimer>
+#include "windows/frm_splash.h"
 
-#include "entorno_ventanas.h"
+#include "entorno_formularios.h"
 
 namespace tarvolo::prueba {
 namespace {
 
-class FrmSplashTest : public EntornoVentanas {
+class FrmSplashTest : public EntornoFormularios {
 protected:
-    frmSplash* w = nullptr;
-    void SetUp() override { w = mostrar<frmSplash>("frmSplash"); }
-    bool abierto() const { return ventanas.abierta(QStringLiteral("frmSplash")) != nullptr; }
+    FrmSplashTest() : EntornoFormularios("frmSplash") {}
 };
 
-TEST_F(FrmSplashTest, TextsAndFrame) {
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Tarvolo"));
-    EXPECT_FALSE(w->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
-                                     Qt::WindowMaximizeButtonHint | Qt::WindowSystemMenuHint));
-    EXPECT_TRUE(w->windowFlags().testFlag(Qt::Tool));
-    EXPECT_EQ(w->size(), QSize(pixeles(w, 7380), pixeles(w, 4245)));
-    EXPECT_EQ(hijo<QLabel>(w, "lblProductName")->text(), QStringLiteral("Tarvolo"));
-    EXPECT_EQ(hijo<QLabel>(w, "lblVersion")->text(), QStringLiteral("Versión 1.3.2"));
-    EXPECT_EQ(hijo<QLabel>(w, "Label1")->text(), QStringLiteral("Semanas Epidemiológicas"));
-    EXPECT_EQ(hijo<QLabel>(w, "Label2")->text(), QStringLiteral("Castmara"));
-    EXPECT_TRUE(hijo<QLabel>(w, "lblWarning")->text().startsWith(QStringLiteral("Desarrollo: ")));
-    EXPECT_EQ(hijo(w, "Frame1")->palette().color(QPalette::Window), QColor(Qt::white));
-    EXPECT_DOUBLE_EQ(hijo(w, "lblProductName")->font().pointSizeF(), 26.25);
+TEST_F(FrmSplashTest, TextsAndTimer) {
+    EXPECT_EQ(w().titulo(), "Tarvolo");
+    EXPECT_EQ(w().texto("lblProductName"), "Tarvolo");
+    EXPECT_EQ(w().texto("lblVersion"), "Versión 1.3.2");
+    EXPECT_EQ(w().texto("Label1"), "Semanas Epidemiológicas");
+    EXPECT_EQ(w().texto("Label2"), "Castmara");
+    EXPECT_TRUE(w().texto("lblWarning").starts_with("Desarrollo: "));
+    EXPECT_EQ(w().control("Timer1").intervalo, 3000);
+    EXPECT_TRUE(w().corriendo("Timer1"));
+}
 
-    // Sized to their texts, and both inside the frame.
-    const QRect marco = hijo(w, "Frame1")->rect();
-    for (const char* nombre : {"lblProductName", "lblVersion"}) {
-        const auto* l = hijo<QLabel>(w, nombre);
-        EXPECT_GE(l->width(), l->fontMetrics().horizontalAdvance(l->text())) << nombre;
-        EXPECT_TRUE(marco.contains(l->geometry())) << nombre;
+TEST_F(FrmSplashTest, ClosesByItselfWhenItsTimerFires) {
+    w().disparar("Timer1");
+    EXPECT_FALSE(abierto());
+}
+
+TEST_F(FrmSplashTest, AnyKeyClosesIt) {
+    for (const auto tecla :
+         {VentanaGrabada::Tecla::Otra, VentanaGrabada::Tecla::Esc, VentanaGrabada::Tecla::Enter}) {
+        abrir("frmSplash").tecla(tecla);
+        EXPECT_FALSE(abierto());
     }
-    EXPECT_EQ(hijo(w, "lblProductName")->pos(), QPoint(pixeles(w, 1680), pixeles(w, 1740)));
 }
 
-TEST_F(FrmSplashTest, ClosesByItselfAfterThreeSeconds) {
-    auto* timer = w->findChild<QTimer*>(QStringLiteral("Timer1"));
-    ASSERT_NE(timer, nullptr);
-    EXPECT_EQ(timer->interval(), 3000);
-    EXPECT_TRUE(timer->isActive());
-    // Three seconds, not the up to 5 % less a coarse timer allows.
-    EXPECT_EQ(timer->timerType(), Qt::PreciseTimer);
-
-    // Its time is up: fired here instead of waited for.
-    ASSERT_TRUE(QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection));
+TEST_F(FrmSplashTest, AClickOnTheFrameClosesItAndOneOnALabelDoesNot) {
+    w().pulsar("lblProductName");
+    w().pulsar("Picture3");
+    EXPECT_TRUE(abierto());
+    w().pulsar("Frame1");
     EXPECT_FALSE(abierto());
-}
-
-class FrmSplashTeclaTest : public FrmSplashTest, public ::testing::WithParamInterface<Qt::Key> {};
-
-TEST_P(FrmSplashTeclaTest, AnyKeyClosesIt) {
-    QTest::keyClick(w, GetParam());
-    EXPECT_FALSE(abierto());
-}
-
-TEST_P(FrmSplashTeclaTest, AKeyThatReachesAControlFirstClosesItToo) {
-    QTest::keyClick(hijo(w, "lblProductName"), GetParam());
-    EXPECT_FALSE(abierto());
-}
-
-INSTANTIATE_TEST_SUITE_P(Teclas, FrmSplashTeclaTest,
-                         ::testing::Values(Qt::Key_A, Qt::Key_Escape, Qt::Key_Return));
-
-TEST_F(FrmSplashTest, ClickOnTheWhiteFrameClosesIt) {
-    QTest::mouseClick(hijo(w, "Frame1"), Qt::LeftButton, {}, QPoint(3, 3));
-    EXPECT_FALSE(abierto());
-}
-
-TEST_F(FrmSplashTest, ClickOnTitleOrPictureLeavesItOpen) {
-    for (const char* nombre : {"lblProductName", "Picture3", "Label1"}) {
-        QTest::mouseClick(hijo(w, nombre), Qt::LeftButton);
-        EXPECT_TRUE(abierto()) << nombre;
-    }
-    EXPECT_TRUE(w->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
 }
 
 }  // namespace

@@ -9,14 +9,14 @@ namespace {
 
 // The printer's default face, in bold or not, at `puntos`.
 void fijarLetra(Impresora& impresora, bool negrita, float puntos) {
-    impresora.fijarFuente(QString());
+    impresora.fijarFuente({});
     impresora.fijarNegrita(negrita);
     impresora.fijarTamano(puntos);
 }
 
 // Throws whatever the printer throws; the caller turns it into one message.
-void imprimirPagina(Impresora& impresora, const QString& listado) {
-    const QString pie = textoPie();
+void imprimirPagina(Impresora& impresora, std::string_view listado) {
+    const std::string pie = textoPie();
 
     fijarLetra(impresora, true, 12.0f);
     // Halved in single precision on purpose: the page is laid out in floats.
@@ -36,36 +36,37 @@ void imprimirPagina(Impresora& impresora, const QString& listado) {
 
 }  // namespace
 
-QString textoPie() {
-    return tituloPrograma() + QStringLiteral("  Versión ") + textoVersion() + QStringLiteral(" - ") +
-           departamentoDelAutor() + QStringLiteral(" - ") + ministerioDelAutor() + QStringLiteral(" - ") +
-           paisDelAutor() + QLatin1Char('.');
+std::string textoPie() {
+    std::string pie(kTituloPrograma);
+    for (const std::string_view parte :
+         {std::string_view("  Versión "), std::string_view(kTextoVersion), std::string_view(" - "),
+          kCreditos.departamento, std::string_view(" - "), kCreditos.ministerio, std::string_view(" - "),
+          kCreditos.pais, std::string_view(".")})
+        pie += parte;
+    return pie;
 }
 
-QString textoConfirmacion(const QString& clase, const QString& anio) {
-    const QString inicio = clase == QStringLiteral("Cuatrisemanas")
-                               ? QStringLiteral("Las Cuatrisemanas Epidemiológicas del año ")
-                               : QStringLiteral("Las Semanas Epidemiológicas del año ");
-    return inicio + anio + QStringLiteral("\r\nhan sido enviadas a su impresora.");
+std::string textoConfirmacion(std::string_view clase, std::string_view anio) {
+    std::string texto = clase == "Cuatrisemanas" ? "Las Cuatrisemanas Epidemiológicas del año "
+                                                 : "Las Semanas Epidemiológicas del año ";
+    texto += anio;
+    texto += "\r\nhan sido enviadas a su impresora.";
+    return texto;
 }
 
-QString textoProblemaImpresion() {
-    return QStringLiteral("Hubo un problema al imprimir.");
-}
-
-void imprimirListado(Impresora& impresora, Mensajes& mensajes, const QString& listado, const QString& clase,
-                     const QString& anio) {
+void imprimirListado(Impresora& impresora, Mensajes& mensajes, std::string_view listado,
+                     std::string_view clase, std::string_view anio) {
     try {
         imprimirPagina(impresora, listado);
     } catch (...) {
-        mensajes.mostrar(textoProblemaImpresion());
+        mensajes.mostrar(kTextoProblemaImpresion);
         return;
     }
     mensajes.mostrar(textoConfirmacion(clase, anio));
 }
 
-void imprimirListado(const FabricaImpresora& fabrica, Mensajes& mensajes, const QString& listado,
-                     const QString& clase, const QString& anio) {
+void imprimirListado(const FabricaImpresora& fabrica, Mensajes& mensajes, std::string_view listado,
+                     std::string_view clase, std::string_view anio) {
     std::unique_ptr<Impresora> impresora;
     try {
         if (fabrica) impresora = fabrica();
@@ -73,7 +74,7 @@ void imprimirListado(const FabricaImpresora& fabrica, Mensajes& mensajes, const 
         // Told below, like a missing printer.
     }
     if (!impresora) {
-        mensajes.mostrar(textoProblemaImpresion());
+        mensajes.mostrar(kTextoProblemaImpresion);
         return;
     }
     imprimirListado(*impresora, mensajes, listado, clase, anio);

@@ -3,7 +3,7 @@
 #include <exception>
 #include <optional>
 
-#include "registro.h"
+#include "servicios/registro.h"
 
 namespace tarvolo {
 
@@ -11,14 +11,11 @@ namespace {
 
 // The tool's file name: the first key names the file itself and is trusted
 // as it is; the second names its folder, where the file must exist.
-std::optional<QString> buscarInfoSistema(const LectorRegistro& leer, const Lanzador& lanzador) {
-    QString valor;
-    if (leer(kHkeyLocalMachine, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"),
-             QStringLiteral("PATH"), valor))
-        return valor;
-    if (leer(kHkeyLocalMachine, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"),
-             QStringLiteral("MSINFO"), valor)) {
-        const QString archivo = valor + QStringLiteral("\\MSINFO32.EXE");
+std::optional<std::string> buscarInfoSistema(const LectorRegistro& leer, const Lanzador& lanzador) {
+    std::string valor;
+    if (leer(kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", valor)) return valor;
+    if (leer(kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", valor)) {
+        std::string archivo = valor + "\\MSINFO32.EXE";
         if (lanzador.existeArchivo(archivo)) return archivo;
     }
     return std::nullopt;

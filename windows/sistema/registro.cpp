@@ -1,6 +1,7 @@
 #include "registro.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace tarvolo {
 
@@ -13,17 +14,20 @@ std::vector<unsigned char> recortar(const std::vector<unsigned char>& datos, std
     return {datos.begin(), datos.begin() + static_cast<std::ptrdiff_t>(terminaEnNul ? n - 1 : n)};
 }
 
-QString hexadecimal(const std::vector<unsigned char>& bytes) {
-    QString texto = QStringLiteral("&h");
-    for (auto b = bytes.rbegin(); b != bytes.rend(); ++b)
-        texto += QStringLiteral("%1").arg(*b, 2, 16, QLatin1Char('0')).toUpper();
+std::string hexadecimal(const std::vector<unsigned char>& bytes) {
+    static constexpr char kCifras[] = "0123456789ABCDEF";
+    std::string texto = "&h";
+    for (auto b = bytes.rbegin(); b != bytes.rend(); ++b) {
+        texto += kCifras[*b >> 4];
+        texto += kCifras[*b & 0x0F];
+    }
     return texto;
 }
 
 }  // namespace
 
 bool leerValorRegistro(Registro& registro, std::uint32_t raiz, const std::string& subclave,
-                       const std::string& nombre, QString& valor) {
+                       const std::string& nombre, std::string& valor) {
     Registro::Clave clave = 0;
     bool leido = false;
     if (registro.abrir(raiz, subclave, kAccesoTodo, clave) != 0) {
@@ -36,8 +40,7 @@ bool leerValorRegistro(Registro& registro, std::uint32_t raiz, const std::string
             const auto bytes = recortar(datos, tamano);
             if (tipo == kRegSz) {
                 // The registry's ANSI text, in the machine's own code page.
-                valor = QString::fromLocal8Bit(reinterpret_cast<const char*>(bytes.data()),
-                                               static_cast<qsizetype>(bytes.size()));
+                valor = registro.texto(bytes);
             } else if (tipo == kRegDword) {
                 valor = hexadecimal(bytes);
             }

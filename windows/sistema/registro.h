@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QString>
 #include <cstdint>
 #include <string>
 
-#include "registro_sistema.h"
+#include "servicios/registro.h"
 
 namespace tarvolo {
 
@@ -13,6 +12,6 @@ namespace tarvolo {
 // first); other types leave `valor` as it was. False, with `valor` emptied,
 // when the key or the value cannot be read. The key is always closed.
 bool leerValorRegistro(Registro& registro, std::uint32_t raiz, const std::string& subclave,
-                       const std::string& nombre, QString& valor);
+                       const std::string& nombre, std::string& valor);
 
 }  // namespace tarvolo

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "falsos/falsos_ventanas.h"
+#include "falsos/impresora_grabada.h"
+#include "falsos/mensajes_grabados.h"
+#include "falsos/reloj_fijo.h"
+#include "servicios/servicios.h"
+#include "windows/ventanas_programa.h"
+
+namespace tarvolo::prueba {
+
+using namespace std::chrono_literals;
+
+// The program's five windows as it registers them, on the window system
+// `P`, on a fixed today (5 March 2005 unless a test moves it), with recorded
+// messages, a registry and launcher of the test's own, and a printer that
+// records its calls (failing where `fallarEn` says) unless the test gives
+// another.
+template <typename P>
+class EntornoDe : public ::testing::Test {
+protected:
+    RelojFijo reloj{2005y / std::chrono::March / 5};
+    MensajesGrabados mensajes;
+    P pantalla{reloj};
+    Ventanas ventanas{pantalla};
+    Servicios servicios{ventanas, mensajes, reloj};
+    RegistroFalso registro;
+    LanzadorFalso lanzador;
+    std::vector<std::string> llamadas;  // the printer's, in order
+    std::string fallarEn;
+    FabricaImpresora impresora = [this] {
+        auto grabada = std::make_unique<ImpresoraGrabada>(llamadas);
+        grabada->fallarEn = fallarEn;
+        return grabada;
+    };
+    VentanasDelPrograma programa{servicios, [this] { return impresora(); }, registro, lanzador};
+
+    // The names of the windows loaded now, in a fixed order.
+    std::vector<std::string> cargadas() const {
+        std::vector<std::string> nombres;
+        for (const char* n : {"frmHoy", "frmDia", "frmRango", "frmAbout", "frmSplash"})
+            if (ventanas.abierta(n) != nullptr) nombres.emplace_back(n);
+        return nombres;
+    }
+};
+
+}  // namespace tarvolo::prueba
