@@ -351,7 +351,7 @@ QWidget* VentanaQt::crearControl(const Control& c, QWidget* padre) {
         }
         case Clase::Imagen: {
             auto* l = new QLabel(padre);
-            l->setPixmap(QPixmap(rutaImagen(c.imagen)));
+            l->setPixmap(pixmapDeImagen(c.imagen));
             l->setScaledContents((c.estilo & kEstirada) != 0U);
             return colocarControl(l);
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QPixmap>
 #include <QString>
 
 #include "resources/recursos.h"
@@ -10,8 +11,8 @@ namespace tarvolo {
 // The program's icon in its two sizes, 16x16 and 32x32.
 QIcon iconoPrograma();
 
-// A picture's path in the compiled-in resources.
-QString rutaImagen(Imagen imagen);
+// A picture as a window shows it.
+QPixmap pixmapDeImagen(Imagen imagen);
 
 // A picture as a button shows it: one icon for the run, as iconoPrograma.
 QIcon iconoDeImagen(Imagen imagen);

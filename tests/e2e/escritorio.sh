@@ -215,6 +215,22 @@ echo "escritorio: la presentación se cerró $cerrada ms después de arrancar"
 globos_del_arranque=$(instantanea=$(cat "$out/mapeadas.txt") de_clase TOOLTIP | wc -l)
 [ "$globos_del_arranque" -eq 1 ] || fail "al arrancar se mostraron $globos_del_arranque globos, no uno"
 
+# The splash's pictures and the icons are PNG, which Qt reads itself: starting
+# loads no image plug-in, nor the JPEG library one of them pulls in.
+programa_pid() {
+  local p=$tarvolo_pid exe
+  exe=$(readlink -f "$tarvolo")
+  while [ -n "$p" ] && [ "$(readlink "/proc/$p/exe")" != "$exe" ]; do
+    p=$(cut -d' ' -f1 "/proc/$p/task/$p/children" 2>/dev/null)
+  done
+  echo "$p"
+}
+pid_programa=$(programa_pid)
+[ -n "$pid_programa" ] || fail "no se encontró el proceso del programa"
+if grep -E 'imageformats|libjpeg' "/proc/$pid_programa/maps" >"$out/complementos.txt"; then
+  fail "se cargaron complementos de imagen (ver $out/complementos.txt)"
+fi
+
 # --- 3. Clicks on the icon and the menu's windows ---
 antes=$(globos)
 xdotool mousemove "$ix" "$iy" click 1
