@@ -1,0 +1,68 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "servicios/impresora.h"
+
+namespace tarvolo {
+
+// A printer drawn with GDI in twips (MM_TWIPS), the unit of the listing's
+// layout. GDI's y grows upwards from the page's top edge; the positions here
+// grow downwards from it, as the layout counts them. The device context comes
+// from `abrir` at the first operation that needs it, so that constructing one
+// never touches the print system; `abrir` answers null when there is no
+// printer.
+class ImpresoraWin32 final : public Impresora {
+public:
+    using Abrir = std::function<HDC()>;
+
+    // The default printer.
+    ImpresoraWin32();
+    explicit ImpresoraWin32(Abrir abrir);
+    ~ImpresoraWin32() override;
+    ImpresoraWin32(const ImpresoraWin32&) = delete;
+    ImpresoraWin32& operator=(const ImpresoraWin32&) = delete;
+
+    void fijarFuente(std::string_view nombre) override;
+    void fijarNegrita(bool negrita) override;
+    void fijarTamano(float puntos) override;
+    float altoTexto(std::string_view texto) override;
+    float anchoTexto(std::string_view texto) override;
+    float altoPagina() override;
+    float anchoPagina() override;
+    void fijarY(float y) override;
+    void fijarX(float x) override;
+    void imprimir(std::string_view texto) override;
+    void finDocumento() override;
+
+private:
+    HDC dispositivo();
+    // Selects the current font into the device; the line's height in twips.
+    int prepararFuente();
+    void cerrar();
+
+    Abrir abrir_;
+    HDC dc_ = nullptr;
+    HFONT fuente_ = nullptr;
+    HGDIOBJ fuenteAntes_ = nullptr;
+    std::wstring nombreFuente_;
+    bool negrita_ = false;
+    float puntos_ = 10.0f;
+    bool fuenteCambiada_ = true;
+    bool documento_ = false;
+    float x_ = 0.0f;
+    float y_ = 0.0f;
+};
+
+// The default printer's device context, or null when there is none.
+HDC abrirImpresoraPredeterminada();
+
+// The lines of a text as the printer breaks them: at each CR LF (or lone
+// LF). A text that ends with a line break has an empty last line.
+std::vector<std::wstring> lineasImpresas(std::string_view texto);
+
+}  // namespace tarvolo
