@@ -53,8 +53,11 @@ NOTIFYICONDATAW datosDeNotificacion(const RegistroNotificacion& registro, HWND v
     return datos;
 }
 
-BandejaWin32::BandejaWin32()
-    : barraCreada_(RegisterWindowMessageW(L"TaskbarCreated")),
+BandejaWin32::BandejaWin32() : BandejaWin32(Shell_NotifyIconW) {}
+
+BandejaWin32::BandejaWin32(Notificar notificar)
+    : notificar_(std::move(notificar)),
+      barraCreada_(RegisterWindowMessageW(L"TaskbarCreated")),
       // Top-level, not message-only: TaskbarCreated is broadcast.
       ventana_(
           std::make_unique<VentanaOculta>(L"TarvoloBandeja", L"Tarvolo", false,
@@ -62,8 +65,8 @@ BandejaWin32::BandejaWin32()
 
 BandejaWin32::~BandejaWin32() {
     if (registrado_) {
-        const NOTIFYICONDATAW datos = datosDeNotificacion(*registrado_, ventana(), nullptr);
-        Shell_NotifyIconW(NIM_DELETE, const_cast<NOTIFYICONDATAW*>(&datos));
+        NOTIFYICONDATAW datos = datosDeNotificacion(*registrado_, ventana(), nullptr);
+        notificar_(NIM_DELETE, &datos);
     }
     ventana_.reset();
     for (const auto& [valor, icono] : iconos_) DestroyIcon(icono);
@@ -93,8 +96,10 @@ HICON BandejaWin32::icono(std::uint32_t identificador) const {
 
 bool BandejaWin32::agregar(const RegistroNotificacion& registro) {
     NOTIFYICONDATAW datos = datosDeNotificacion(registro, ventana(), icono(registro.hIcon()));
-    if (!ventana() || !Shell_NotifyIconW(NIM_ADD, &datos)) return false;
+    if (!ventana()) return false;
+    // Known before the shell answers: it may call back at once.
     callback_ = datos.uCallbackMessage;
+    if (!notificar_(NIM_ADD, &datos)) return false;
     registrado_ = registro;
     return true;
 }
@@ -102,7 +107,7 @@ bool BandejaWin32::agregar(const RegistroNotificacion& registro) {
 bool BandejaWin32::modificar(const RegistroNotificacion& registro) {
     if (!registrado_) return false;
     NOTIFYICONDATAW datos = datosDeNotificacion(registro, ventana(), icono(registro.hIcon()));
-    if (!Shell_NotifyIconW(NIM_MODIFY, &datos)) return false;
+    if (!notificar_(NIM_MODIFY, &datos)) return false;
     if (datos.uFlags & NIF_MESSAGE) callback_ = datos.uCallbackMessage;
     registrado_ = registro;
     return true;
@@ -111,7 +116,7 @@ bool BandejaWin32::modificar(const RegistroNotificacion& registro) {
 bool BandejaWin32::eliminar(const RegistroNotificacion& registro) {
     if (!registrado_) return false;
     NOTIFYICONDATAW datos = datosDeNotificacion(registro, ventana(), nullptr);
-    if (!Shell_NotifyIconW(NIM_DELETE, &datos)) return false;
+    if (!notificar_(NIM_DELETE, &datos)) return false;
     registrado_.reset();
     return true;
 }
@@ -139,7 +144,7 @@ std::optional<LRESULT> BandejaWin32::mensaje(UINT mensaje, WPARAM, LPARAM l) {
         RegistroNotificacion sinGlobo = *registrado_;
         sinGlobo.fijarUFlags(sinGlobo.uFlags() & ~RegistroNotificacion::kGlobo);
         NOTIFYICONDATAW datos = datosDeNotificacion(sinGlobo, ventana(), icono(sinGlobo.hIcon()));
-        Shell_NotifyIconW(NIM_ADD, &datos);
+        notificar_(NIM_ADD, &datos);
         return 0;
     }
     if (callback_ != 0 && mensaje == callback_) {

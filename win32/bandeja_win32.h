@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -28,7 +29,11 @@ HICON dibujarIconoDeSemana(int semana, int lado);
 // icon's callbacks and puts the icon back when Explorer restarts.
 class BandejaWin32 final : public Bandeja {
 public:
+    // Shell_NotifyIconW, or whoever stands in for the shell.
+    using Notificar = std::function<BOOL(DWORD, NOTIFYICONDATAW*)>;
+
     BandejaWin32();
+    explicit BandejaWin32(Notificar notificar);
     ~BandejaWin32() override;
 
     std::optional<std::uint32_t> version() override;
@@ -47,6 +52,7 @@ private:
 
     // The week's icons for the run, by their 32-bit value: the record holds
     // only that, and a handle is kept here only if its value says it whole.
+    Notificar notificar_;
     std::map<std::uint32_t, HICON> iconos_;
     std::map<int, std::uint32_t> semanas_;
     UINT barraCreada_ = 0;

@@ -13,8 +13,12 @@ VentanaOculta::VentanaOculta(const wchar_t* clase, const wchar_t* titulo, bool s
     wc.lpszClassName = clase;
     // A second object of the same service finds the class registered.
     if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return;
-    hwnd_ = CreateWindowExW(0, clase, titulo, WS_POPUP, 0, 0, 0, 0, soloMensajes ? HWND_MESSAGE : nullptr,
-                            nullptr, modulo, this);
+    if (!soloMensajes)
+        hwnd_ = CreateWindowExW(0, clase, titulo, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, modulo, this);
+    // Without a desktop to put a top-level window on (Wine without an X
+    // display), a message-only one still takes timers and what is sent to it;
+    // broadcasts then do not come.
+    if (!hwnd_) hwnd_ = CreateWindowExW(0, clase, titulo, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, modulo, this);
 }
 
 VentanaOculta::~VentanaOculta() {

@@ -10,7 +10,8 @@ namespace tarvolo {
 // A window nobody sees, for the messages a system service receives: the
 // tray's callbacks, broadcasts of a changed clock, another start's call.
 // Broadcasts reach top-level windows only; a message-only one is cheaper and
-// is what FindWindowEx(HWND_MESSAGE) finds.
+// is what FindWindowEx(HWND_MESSAGE) finds. One asked for top-level is
+// message-only where the system has no desktop for it.
 class VentanaOculta {
 public:
     // Answers a message, or nothing to leave it to DefWindowProc.
