@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "texto_utf16.h"
+#include "version/identidad.h"
 
 namespace tarvolo {
 
@@ -19,6 +20,8 @@ constexpr DWORD kEsperaMs = 5000;
 constexpr UINT kAvisoPendiente = WM_APP + 1;
 
 }  // namespace
+
+CanalInstanciaWin32::CanalInstanciaWin32() : CanalInstanciaWin32(std::string(kIdAplicacion)) {}
 
 CanalInstanciaWin32::CanalInstanciaWin32(std::string nombre) : nombre_(utf16DeUtf8(nombre)) {
     // Window titles and kernel object names have limits; a name is an

@@ -18,6 +18,8 @@ class CanalInstanciaWin32 final : public CanalInstancia {
 public:
     static constexpr std::size_t kMaximoNombre = 200;
 
+    // The program's own channel, named by its application id.
+    CanalInstanciaWin32();
     // `nombre` tells apart programs (and tests) that must not reach each other.
     explicit CanalInstanciaWin32(std::string nombre);
     ~CanalInstanciaWin32() override;
