@@ -709,8 +709,10 @@ LRESULT VentanaWin32::procesar(UINT mensaje, WPARAM w, LPARAM l) {
             return 0;
         case WM_CTLCOLORSTATIC: {
             const Hijo* h = porHwnd(reinterpret_cast<HWND>(l));
-            if (h == nullptr || h->diseno->clase != Clase::Etiqueta) break;
-            // Labels are transparent: a banner under one shows through.
+            if (h == nullptr || (h->diseno->clase != Clase::Etiqueta && h->diseno->clase != Clase::Imagen))
+                break;
+            // Labels are transparent: a banner under one shows through. So is
+            // a picture the program does not carry.
             SetBkMode(reinterpret_cast<HDC>(w), TRANSPARENT);
             return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
         }

@@ -75,14 +75,30 @@ protected:
     }
 };
 
-class Lugares : public FormulariosWin32, public ::testing::WithParamInterface<const char*> {};
+// A window's frame: resizable, with a close box, and in the task bar (an
+// owned window is not).
+struct Marcos {
+    const char* forma;
+    bool redimensionable, botonCerrar, enBarra;
+};
+
+void PrintTo(const Marcos& m, std::ostream* os) {
+    *os << m.forma;
+}
+
+class Lugares : public FormulariosWin32, public ::testing::WithParamInterface<Marcos> {};
 
 // Every control whose size is the designed one (not a label sized to its
 // text, nor a picture at its own size) is where the design puts it, inside
 // the frame it belongs to, and the inner area is the designed one.
-TEST_P(Lugares, ControlsAndAreaAreWhereTheDesignPutsThem) {
-    const HWND w = abrir(GetParam());
-    const DisenoVentana& d = ventanas.abierta(GetParam())->diseno();
+TEST_P(Lugares, TheFrameControlsAndAreaAreAsDesigned) {
+    const HWND w = abrir(GetParam().forma);
+    const auto estilo = GetWindowLongPtrW(w, GWL_STYLE);
+    EXPECT_EQ((estilo & WS_THICKFRAME) != 0, GetParam().redimensionable);
+    EXPECT_EQ((estilo & WS_SYSMENU) != 0, GetParam().botonCerrar);
+    EXPECT_EQ(GetWindow(w, GW_OWNER) == nullptr, GetParam().enBarra);
+    EXPECT_TRUE(estilo & WS_CAPTION);
+    const DisenoVentana& d = ventanas.abierta(GetParam().forma)->diseno();
     RECT cliente{};
     GetClientRect(w, &cliente);
     EXPECT_EQ(cliente.right, pixeles(d.ancho));
@@ -93,9 +109,9 @@ TEST_P(Lugares, ControlsAndAreaAreWhereTheDesignPutsThem) {
                                   (c.clase == Clase::Imagen && (c.estilo & kEstirada) == 0U);
         if (c.clase == Clase::Temporizador || tamanoPropio || (c.estilo & kOculto) != 0U) continue;
         SCOPED_TRACE(c.nombre);
-        const HWND h = control(GetParam(), c.nombre);
+        const HWND h = control(GetParam().forma, c.nombre);
         ASSERT_NE(h, nullptr);
-        EXPECT_EQ(GetParent(h), c.dentro.empty() ? w : control(GetParam(), c.dentro));
+        EXPECT_EQ(GetParent(h), c.dentro.empty() ? w : control(GetParam().forma, c.dentro));
         const RECT r = enPadre(h);
         EXPECT_EQ(r.left, pixeles(c.lugar.izquierda));
         EXPECT_EQ(r.top, pixeles(c.lugar.arriba));
@@ -107,7 +123,11 @@ TEST_P(Lugares, ControlsAndAreaAreWhereTheDesignPutsThem) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Formularios, Lugares,
-                         ::testing::Values("frmHoy", "frmDia", "frmRango", "frmAbout", "frmSplash"));
+                         ::testing::Values(Marcos{"frmHoy", true, true, true},
+                                           Marcos{"frmDia", true, true, true},
+                                           Marcos{"frmRango", false, true, true},
+                                           Marcos{"frmAbout", false, true, false},
+                                           Marcos{"frmSplash", false, false, false}));
 
 struct TextoMostrado {
     const char* forma;
@@ -186,13 +206,6 @@ INSTANTIATE_TEST_SUITE_P(Rutas, MenuDeHoy,
                                            Ruta{L"&Por Día", {"frmDia"}},
                                            Ruta{L"A&cerca de...", {"frmHoy", "frmAbout"}}));
 
-TEST_F(FormulariosWin32, TheDayWindowsOwnEntryIsGreyed) {
-    const HMENU barra = GetMenu(abrir("frmDia"));
-    const UINT propia = idDeEntrada(barra, L"Por Día");
-    ASSERT_NE(propia, 0U);
-    EXPECT_TRUE(GetMenuState(barra, propia, MF_BYCOMMAND) & MF_GRAYED);
-}
-
 // frmIni with a tray in memory; its icon's menu pops up at a right click.
 class FrmIniWin32 : public FormulariosWin32 {
 protected:
@@ -240,16 +253,6 @@ INSTANTIATE_TEST_SUITE_P(Tabla, MenuDeIni,
                                            Eleccion{3, {"frmRango"}}, Eleccion{4, {}},
                                            Eleccion{5, {"frmAbout"}}, Eleccion{6, {}, 1}));
 
-TEST_F(FrmIniWin32, ItsMenuEntriesRouteAsCommands) {
-    const HMENU menu = PantallaWin32::menu(ventanas.abierta(kFrmIni)->ventana(), "mnuMenu");
-    ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(GetMenuItemCount(menu), 8);
-    SendMessageW(hwnd(kFrmIni), WM_COMMAND, MAKEWPARAM(GetMenuItemID(menu, 1), 0), 0);
-    EXPECT_EQ(cargadas(), Textos{"frmDia"});
-    SendMessageW(hwnd(kFrmIni), WM_COMMAND, MAKEWPARAM(GetMenuItemID(menu, 0), 0), 0);
-    EXPECT_EQ(cargadas(), Textos{"frmHoy"});
-}
-
 TEST_F(FormulariosWin32, TheSplashClosesWhenItsTimerFires) {
     const auto antes = std::chrono::steady_clock::now();
     const HWND splash = abrir("frmSplash");
@@ -260,14 +263,38 @@ TEST_F(FormulariosWin32, TheSplashClosesWhenItsTimerFires) {
     EXPECT_FALSE(IsWindow(splash));
 }
 
-TEST_F(FormulariosWin32, AKeyOnTheSplashAndEscOnTheAboutBoxClose) {
-    const std::pair<const char*, WPARAM> kCierres[] = {{"frmSplash", 'A'}, {"frmAbout", VK_ESCAPE}};
-    for (const auto& [forma, tecla] : kCierres) {
-        const HWND w = abrir(forma);
-        PostMessageW(GetFocus() != nullptr ? GetFocus() : w, WM_KEYDOWN, tecla, 1);
+// The ways a window closes besides its own buttons: a key on the splash,
+// which sees keys first; Esc on the About box; a click on the splash's
+// frame; the close box, which unloads the form and destroys its window.
+struct Cierre {
+    const char* forma;
+    const char* control;  // what gets the message; null: the focus, or else the window
+    UINT mensaje;
+    WPARAM parametro;
+};
+
+TEST_F(FormulariosWin32, KeysTheFrameAndTheCloseBoxClose) {
+    const Cierre kCierres[] = {{"frmSplash", nullptr, WM_KEYDOWN, 'A'},
+                               {"frmAbout", nullptr, WM_KEYDOWN, VK_ESCAPE},
+                               {"frmSplash", "Frame1", WM_LBUTTONUP, 0},
+                               {"frmHoy", nullptr, WM_CLOSE, 0}};
+    for (const Cierre& c : kCierres) {
+        SCOPED_TRACE(c.forma);
+        const HWND w = abrir(c.forma);
+        HWND destino = c.control != nullptr ? control(c.forma, c.control) : GetFocus();
+        if (c.mensaje == WM_CLOSE || destino == nullptr) destino = w;
+        PostMessageW(destino, c.mensaje, c.parametro, 0);
         atenderMensajes();
-        EXPECT_EQ(ventanas.abierta(forma), nullptr) << forma;
+        EXPECT_EQ(ventanas.abierta(c.forma), nullptr);
+        EXPECT_FALSE(IsWindow(w));
     }
+    // A label in the frame takes its click itself, which closes nothing.
+    abrir("frmSplash");
+    const HWND etiqueta = control("frmSplash", "Label1");
+    EXPECT_EQ(SendMessageW(etiqueta, WM_NCHITTEST, 0, 0), HTCLIENT);
+    PostMessageW(etiqueta, WM_LBUTTONUP, 0, 0);
+    atenderMensajes();
+    EXPECT_NE(ventanas.abierta("frmSplash"), nullptr);
 }
 
 // The date lookup window: the user's typing re-evaluates the date, and a
