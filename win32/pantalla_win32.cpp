@@ -1,6 +1,7 @@
 #include "pantalla_win32.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <cmath>
@@ -233,16 +234,24 @@ public:
     }
 
     LRESULT procesar(UINT mensaje, WPARAM w, LPARAM l);
-    void clickEnMarco(HWND marco) {
-        if (const Hijo* h = porHwnd(marco)) avisar(h->diseno->nombre, Evento::Click);
+    // A click on a frame, unless on a picture in it, whose clicks stay there.
+    void clickEnMarco(HWND marco, POINT punto) {
+        const bool enImagen = std::any_of(hijos_.begin(), hijos_.end(), [&](const Hijo& h) {
+            return h.diseno->clase == Clase::Imagen && h.padre == marco && PtInRect(&h.lugar, punto);
+        });
+        if (const Hijo* h = porHwnd(marco); h != nullptr && !enImagen)
+            avisar(h->diseno->nombre, Evento::Click);
     }
+    void pintarImagenes(HWND padre, HDC dc) const;
     bool tecla(MSG& mensaje);
 
 private:
     struct Hijo {
         const Control* diseno;
-        HWND hwnd;  // null for a timer
+        HWND hwnd;  // null for a timer or a picture
         int id;
+        HWND padre = nullptr;  // a picture's: the window or frame that paints it
+        RECT lugar{};          // and where, in pixels
     };
 
     void construir();
@@ -444,8 +453,10 @@ void VentanaWin32::crearControl(const Control& c, int id) {
                 estilo |= SS_LEFTNOWORDWRAP;
             break;
         case Clase::Imagen:
-            estilo |= SS_BITMAP | SS_NOTIFY | (tiene(c.estilo, kEstirada) ? SS_REALSIZECONTROL : 0);
-            break;
+            // Painted by what holds it, under the labels that lie on it,
+            // which a picture window of its own would cover.
+            hijos_.push_back({&c, nullptr, id, padre, RECT{x, y, x + ancho, y + alto}});
+            return;
         case Clase::Caja:
             clase = L"EDIT";
             estilo |= WS_TABSTOP | ES_AUTOHSCROLL;
@@ -504,10 +515,6 @@ void VentanaWin32::crearControl(const Control& c, int id) {
             SetWindowLongPtrW(
                 hwnd, GWLP_USERDATA,
                 reinterpret_cast<LONG_PTR>(tiene(c.estilo, kBlanco) ? GetStockObject(WHITE_BRUSH) : fondo_));
-            break;
-        case Clase::Imagen:
-            if (HBITMAP imagen = cargarImagen(c.imagen))
-                SendMessageW(hwnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(imagen));
             break;
         case Clase::Caja:
         case Clase::Texto:
@@ -604,6 +611,32 @@ void VentanaWin32::ajustarTamano() {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void VentanaWin32::pintarImagenes(HWND padre, HDC dc) const {
+    for (const Hijo& h : hijos_) {
+        const Control& c = *h.diseno;
+        if (c.clase != Clase::Imagen || h.padre != padre || tiene(c.estilo, kOculto)) continue;
+        const HBITMAP imagen = cargarImagen(c.imagen);
+        if (imagen == nullptr) continue;
+        BITMAP medida{};
+        GetObjectW(imagen, sizeof medida, &medida);
+        HDC origen = CreateCompatibleDC(dc);
+        const auto previa = SelectObject(origen, imagen);
+        const RECT& r = h.lugar;
+        if (tiene(c.estilo, kEstirada)) {
+            SetStretchBltMode(dc, HALFTONE);
+            SetBrushOrgEx(dc, 0, 0, nullptr);
+            StretchBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, origen, 0, 0, medida.bmWidth,
+                       medida.bmHeight, SRCCOPY);
+        } else {
+            // At its own size from the top left, cut to its place.
+            BitBlt(dc, r.left, r.top, std::min<int>(medida.bmWidth, r.right - r.left),
+                   std::min<int>(medida.bmHeight, r.bottom - r.top), origen, 0, 0, SRCCOPY);
+        }
+        SelectObject(origen, previa);
+        DeleteDC(origen);
+    }
+}
+
 std::vector<HWND> VentanaWin32::ordenTab() const {
     // The designed order first, then the other controls that take the
     // focus, as they were made.
@@ -698,7 +731,7 @@ LRESULT VentanaWin32::procesar(UINT mensaje, WPARAM w, LPARAM l) {
         }
         case WM_TIMER: {
             const auto it = std::find_if(hijos_.begin(), hijos_.end(), [&](const Hijo& h) {
-                return h.hwnd == nullptr && static_cast<WPARAM>(h.id) == w;
+                return h.diseno->clase == Clase::Temporizador && static_cast<WPARAM>(h.id) == w;
             });
             if (it != hijos_.end()) avisar(it->diseno->nombre, Evento::Timer);
             return 0;
@@ -709,10 +742,8 @@ LRESULT VentanaWin32::procesar(UINT mensaje, WPARAM w, LPARAM l) {
             return 0;
         case WM_CTLCOLORSTATIC: {
             const Hijo* h = porHwnd(reinterpret_cast<HWND>(l));
-            if (h == nullptr || (h->diseno->clase != Clase::Etiqueta && h->diseno->clase != Clase::Imagen))
-                break;
-            // Labels are transparent: a banner under one shows through. So is
-            // a picture the program does not carry.
+            if (h == nullptr || h->diseno->clase != Clase::Etiqueta) break;
+            // Labels are transparent: a banner under one shows through.
             SetBkMode(reinterpret_cast<HDC>(w), TRANSPARENT);
             return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
         }
@@ -720,6 +751,7 @@ LRESULT VentanaWin32::procesar(UINT mensaje, WPARAM w, LPARAM l) {
             RECT r{};
             GetClientRect(hwnd_, &r);
             FillRect(reinterpret_cast<HDC>(w), &r, fondo_);
+            pintarImagenes(hwnd_, reinterpret_cast<HDC>(w));
             return 1;
         }
         case WM_ACTIVATE:
@@ -766,10 +798,13 @@ LRESULT CALLBACK procMarco(HWND hwnd, UINT mensaje, WPARAM w, LPARAM l) {
             GetClientRect(hwnd, &r);
             FillRect(reinterpret_cast<HDC>(w), &r,
                      reinterpret_cast<HBRUSH>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)));
+            if (const VentanaWin32* ventana = deVentana(GetAncestor(hwnd, GA_ROOT)))
+                ventana->pintarImagenes(hwnd, reinterpret_cast<HDC>(w));
             return 1;
         }
         case WM_LBUTTONUP:
-            if (VentanaWin32* ventana = deVentana(GetAncestor(hwnd, GA_ROOT))) ventana->clickEnMarco(hwnd);
+            if (VentanaWin32* ventana = deVentana(GetAncestor(hwnd, GA_ROOT)))
+                ventana->clickEnMarco(hwnd, POINT{GET_X_LPARAM(l), GET_Y_LPARAM(l)});
             return 0;
         default:
             return DefWindowProcW(hwnd, mensaje, w, l);

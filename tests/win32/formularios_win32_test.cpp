@@ -89,7 +89,7 @@ void PrintTo(const Marcos& m, std::ostream* os) {
 class Lugares : public FormulariosWin32, public ::testing::WithParamInterface<Marcos> {};
 
 // Every control whose size is the designed one (not a label sized to its
-// text, nor a picture at its own size) is where the design puts it, inside
+// text) is where the design puts it, inside
 // the frame it belongs to, and the inner area is the designed one.
 TEST_P(Lugares, TheFrameControlsAndAreaAreAsDesigned) {
     const HWND w = abrir(GetParam().forma);
@@ -105,9 +105,10 @@ TEST_P(Lugares, TheFrameControlsAndAreaAreAsDesigned) {
     EXPECT_EQ(cliente.bottom, pixeles(d.alto));
     int vistos = 0;
     for (const Control& c : d.controles) {
-        const bool tamanoPropio = (c.clase == Clase::Etiqueta && (c.estilo & kAutoajuste) != 0U) ||
-                                  (c.clase == Clase::Imagen && (c.estilo & kEstirada) == 0U);
-        if (c.clase == Clase::Temporizador || tamanoPropio || (c.estilo & kOculto) != 0U) continue;
+        // Pictures are painted by what holds them, not windows of their own.
+        const bool sinVentana = c.clase == Clase::Temporizador || c.clase == Clase::Imagen;
+        const bool tamanoPropio = c.clase == Clase::Etiqueta && (c.estilo & kAutoajuste) != 0U;
+        if (sinVentana || tamanoPropio || (c.estilo & kOculto) != 0U) continue;
         SCOPED_TRACE(c.nombre);
         const HWND h = control(GetParam().forma, c.nombre);
         ASSERT_NE(h, nullptr);
@@ -119,7 +120,7 @@ TEST_P(Lugares, TheFrameControlsAndAreaAreAsDesigned) {
         EXPECT_EQ(r.bottom - r.top, pixeles(c.lugar.alto));
         ++vistos;
     }
-    EXPECT_GE(vistos, 3);
+    EXPECT_GE(vistos, 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Formularios, Lugares,
@@ -288,11 +289,14 @@ TEST_F(FormulariosWin32, KeysTheFrameAndTheCloseBoxClose) {
         EXPECT_EQ(ventanas.abierta(c.forma), nullptr);
         EXPECT_FALSE(IsWindow(w));
     }
-    // A label in the frame takes its click itself, which closes nothing.
+    // A label in the frame takes its click itself, and a click on a picture
+    // in it stays there: neither closes anything.
     abrir("frmSplash");
     const HWND etiqueta = control("frmSplash", "Label1");
     EXPECT_EQ(SendMessageW(etiqueta, WM_NCHITTEST, 0, 0), HTCLIENT);
     PostMessageW(etiqueta, WM_LBUTTONUP, 0, 0);
+    const LPARAM sobrePicture3 = MAKELPARAM(pixeles(120 + 3750 / 2), pixeles(120 + 1095 / 2));
+    PostMessageW(control("frmSplash", "Frame1"), WM_LBUTTONUP, 0, sobrePicture3);
     atenderMensajes();
     EXPECT_NE(ventanas.abierta("frmSplash"), nullptr);
 }
