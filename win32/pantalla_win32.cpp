@@ -124,17 +124,16 @@ class VentanaWin32 final : public Ventana {
 public:
     VentanaWin32(const DisenoVentana& diseno, ReceptorEventos& receptor, const Reloj& reloj)
         : diseno_(diseno), receptor_(&receptor), reloj_(reloj) {
-        construir();
+        try {
+            construir();
+        } catch (...) {
+            // A window half made does not stay.
+            destruir();
+            throw;
+        }
     }
 
-    ~VentanaWin32() override {
-        // From here on the window only goes away: no more events.
-        receptor_ = nullptr;
-        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-        DestroyWindow(hwnd_);
-        for (HMENU m : emergentes_) DestroyMenu(m);
-        for (HFONT f : fuentes_) DeleteObject(f);
-    }
+    ~VentanaWin32() override { destruir(); }
     VentanaWin32(const VentanaWin32&) = delete;
     VentanaWin32& operator=(const VentanaWin32&) = delete;
 
@@ -255,6 +254,16 @@ private:
     };
 
     void construir();
+    void destruir() {
+        // From here on the window only goes away: no more events.
+        receptor_ = nullptr;
+        if (hwnd_ != nullptr) {
+            SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+            DestroyWindow(hwnd_);
+        }
+        for (HMENU m : emergentes_) DestroyMenu(m);
+        for (HFONT f : fuentes_) DeleteObject(f);
+    }
     void crearMenus();
     void crearControl(const Control& c, int id);
     void ajustarTamano();
@@ -508,6 +517,9 @@ void VentanaWin32::crearControl(const Control& c, int id) {
     if (hwnd == nullptr) throw std::runtime_error("control " + std::string(c.nombre) + " not made");
     hijos_.push_back({&c, hwnd, id});
     SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Right after the label that names it: what screen readers take as its name.
+    if (const Hijo* rotulo = buscar(c.rotulo); rotulo != nullptr && rotulo->hwnd != nullptr)
+        SetWindowPos(hwnd, rotulo->hwnd, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (c.clase != Clase::Imagen && c.clase != Clase::Linea && c.clase != Clase::Marco)
         SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fuente(c.letra)), FALSE);
     switch (c.clase) {

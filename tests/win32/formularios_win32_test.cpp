@@ -155,6 +155,9 @@ TEST_F(FormulariosWin32, ControlsShowTheirDesignedAndLoadedTexts) {
         EXPECT_EQ(textoDe(control(t.forma, t.control)), t.texto);
     }
     EXPECT_EQ(textoDe(hwnd("frmAbout")), "Acerca de Tarvolo");
+    // A box comes right after the label that names it, where screen readers look.
+    EXPECT_EQ(GetWindow(control("frmDia", "txtAnio"), GW_HWNDPREV), control("frmDia", "Label4"));
+    EXPECT_EQ(GetWindow(control("frmRango", "cboSem"), GW_HWNDPREV), control("frmRango", "Label2"));
     EXPECT_TRUE(textoDe(control("frmHoy", "lblSemana")).starts_with("El sábado 05 de marzo de 2005\r\n"));
 }
 
