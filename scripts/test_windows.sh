@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# The Windows step: cross-builds calendar, tables, the companion and their
-# tests with MinGW-w64 (preset "windows", in build-windows/) and runs the
-# tests under Wine. Wine's server is started once, persistent, before CTest
-# and stopped after, whatever the tests did: without it every test would
-# start its own, and Wine's helper processes can keep CTest's output open.
+# The Windows step: cross-builds calendar, tables, the companion, the
+# windows' back end and their tests with MinGW-w64 (preset "windows", in
+# build-windows/) and runs the tests under Wine. Wine's server is started
+# once, persistent, before CTest and stopped after, whatever the tests did:
+# without it every test would start its own, and Wine's helper processes can
+# keep CTest's output open.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
@@ -28,6 +29,16 @@ trap '"$wineserver" -k 2>/dev/null || true' EXIT
 # server's helper processes; done here, not inside a test, whose output the
 # helpers would hold open until CTest's time-out.
 "$wine" wineboot --init >/dev/null 2>&1
+# The windows' tests make real windows. Wine's null display driver takes
+# them without an X server; the desktop process picks its driver when it
+# starts, so a prefix that has just been switched starts Wine again.
+if ! grep -q '^"Graphics"="null"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+  "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+  "$wineserver" -k
+  "$wineserver" -w
+  "$wineserver" -p
+  "$wine" wineboot --init >/dev/null 2>&1
+fi
 
 ctest --preset windows
 echo "windows: $(stat -c %s build-windows/cli/tarvolo-cli.exe) bytes in tarvolo-cli.exe; $((SECONDS - inicio)) s"
