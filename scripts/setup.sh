@@ -12,6 +12,9 @@ packages=(
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   # The Windows build of the companion and its tests, run under Wine.
   g++-mingw-w64-x86-64-posix wine wine64
+  fonts-wine  # the faces the Windows program's windows are drawn in under Wine
+  wixl  # builds the Windows installer
+  msitools  # msiinfo, which reads the installer's tables back
   clang libclang-rt-14-dev  # libFuzzer and the sanitizers for the fuzz targets
   qt6-translations-l10n  # Qt's own buttons and dialogs in Spanish
   librsvg2-bin  # renders the icon's sizes from its one drawing

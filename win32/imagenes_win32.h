@@ -12,6 +12,9 @@ namespace tarvolo {
 // Imagen::Ninguna or a picture the program does not carry, which then shows
 // nothing.
 HBITMAP cargarImagen(Imagen imagen);
+// Whether a loaded picture has its own transparency (32 bits, premultiplied),
+// to be drawn with GdiAlphaBlend.
+bool tieneAlfa(HBITMAP imagen);
 
 // The program's icon: its first icon group, or the system's application icon.
 HICON iconoPrograma();

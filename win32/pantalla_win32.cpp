@@ -368,8 +368,8 @@ void VentanaWin32::construir() {
     const HWND propietaria = diseno_.enBarraDeTareas || oculta ? nullptr : dueno();
     fondo_ = diseno_.fondoBlanco ? static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))
                                  : GetSysColorBrush(COLOR_BTNFACE);
-    hwnd_ = CreateWindowExW(extendido, kClaseVentana, utf16DeUtf8(diseno_.titulo).c_str(), estilo, CW_USEDEFAULT,
-                            CW_USEDEFAULT, 100, 100, propietaria, nullptr, instancia(), this);
+    hwnd_ = CreateWindowExW(extendido, kClaseVentana, utf16DeUtf8(diseno_.titulo).c_str(), estilo,
+                            CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, propietaria, nullptr, instancia(), this);
     if (hwnd_ == nullptr) throw std::runtime_error("CreateWindowEx: " + std::to_string(GetLastError()));
     dpi_ = dpiDe(hwnd_);
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(iconoPrograma()));
@@ -634,7 +634,15 @@ void VentanaWin32::pintarImagenes(HWND padre, HDC dc) const {
         HDC origen = CreateCompatibleDC(dc);
         const auto previa = SelectObject(origen, imagen);
         const RECT& r = h.lugar;
-        if (tiene(c.estilo, kEstirada)) {
+        if (tieneAlfa(imagen)) {
+            // Stretched to its place, or at its own size cut to it.
+            const bool estirada = tiene(c.estilo, kEstirada);
+            const int ancho = estirada ? r.right - r.left : std::min<int>(medida.bmWidth, r.right - r.left);
+            const int alto = estirada ? r.bottom - r.top : std::min<int>(medida.bmHeight, r.bottom - r.top);
+            const BLENDFUNCTION mezcla{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+            GdiAlphaBlend(dc, r.left, r.top, ancho, alto, origen, 0, 0, estirada ? medida.bmWidth : ancho,
+                          estirada ? medida.bmHeight : alto, mezcla);
+        } else if (tiene(c.estilo, kEstirada)) {
             SetStretchBltMode(dc, HALFTONE);
             SetBrushOrgEx(dc, 0, 0, nullptr);
             StretchBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, origen, 0, 0, medida.bmWidth,
