@@ -21,9 +21,12 @@
 
 Each call answers at once; the caller waits by calling it again.
 """
+import os
 import sys
 
-PROGRAMA = "tarvolo"
+# The WM_CLASS of the windows looked at: the program's, or under Wine the
+# process named in PANTALLA_PROGRAMA (Wine's explorer.exe draws the tray).
+PROGRAMA = os.environ.get("PANTALLA_PROGRAMA", "tarvolo")
 
 
 def textos(titulo):

@@ -1,0 +1,215 @@
+#!/usr/bin/env bash
+# The Windows program under Wine, on a virtual X server with a real
+# notification area (trayer), in a Spanish Windows: the icon and its balloon,
+# the pop-up menu and each window, the year's table, a printout through a
+# private CUPS queue, and Salir. (With no notification area on the X server,
+# Wine shows one of its own, so that start is left to the Linux test.) A driver
+# in the same Wine prefix reads the windows' controls as another Windows
+# program can.
+#   escritorio_wine.sh TARVOLO.EXE CONDUCTOR.EXE TARVOLO-CLI.EXE OUTDIR
+# Keeps a screenshot of every step in OUTDIR and lists them at the end.
+set -euo pipefail
+exe=$(readlink -f "$1")
+conductor_exe=$(readlink -f "$2")
+cli_exe=$(readlink -f "$3")
+out=$(readlink -f "$4")
+fuentes=$(cd "$(dirname "$0")/../.." && pwd)
+ESCRITORIO_LIMITE=230
+export CUPS_LIMITE=230
+source "$fuentes/scripts/escritorio_virtual.sh"
+carpeta_vacia "$out"
+L=30
+
+export WINEPREFIX="$out/prefijo" WINEDEBUG=-all
+# No Mono or Gecko offers, and no links written into this machine's menus.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+wine=$(command -v /usr/lib/wine/wine64 || command -v wine64 || command -v wine)
+wineserver=$(command -v /usr/lib/wine/wineserver || command -v wineserver)
+# Windows in Spanish: Wine takes the user's locale from the environment.
+espanol() { LC_ALL=es_ES.UTF-8 timeout "$ESCRITORIO_LIMITE" "$wine" "$@"; }
+# Its arguments go through a pipe, which keeps their accents (see conductor.cpp).
+conductor() { printf '%s\n' "$@" | espanol "$conductor_exe" - | tr -d '\r'; }
+cli() { espanol "$cli_exe" "$@" | tr -d '\r'; }
+
+impresora=
+cleanup() {
+  "$wineserver" -k 2>/dev/null || true
+  terminar_procesos
+  [ -z "$impresora" ] || bash "$fuentes/scripts/cups-pdf-printer.sh" stop "$impresora" || true
+}
+trap cleanup EXIT
+
+fotos=()
+foto() {
+  import -window root "$out/$1.png"
+  fotos+=("$out/$1.png")
+}
+# What the driver reads on the screen when a step fails, and in the window of
+# that step.
+al_fallar() {
+  conductor ventanas >"$out/conductor.txt" 2>&1 || true
+  [ -z "${paso:-}" ] || conductor controles "$paso" >>"$out/conductor.txt" 2>&1 || true
+}
+
+# --- What the screen shows ---
+visible() { conductor ventanas | awk -F'\t' -v t="$1" '$3 == t {f = 1} END {exit !f}'; }
+oculta() { ! visible "$1"; }
+mensaje_visible() { conductor ventanas | awk -F'\t' '$2 == "#32770" && $3 == "Tarvolo" {f = 1} END {exit !f}'; }
+menu_visible() { conductor ventanas | awk -F'\t' '$2 == "#32768" {f = 1} END {exit !f}'; }
+# The icon: Wine's tray window docked inside trayer's panel.
+icono() {
+  xwininfo -root -tree | awk '/"panel": \("panel" "trayer"\)/ {p = 1; next}
+    p && /\("explorer.exe" "explorer.exe"\)/ {print $1; f = 1; exit} /^     0x/ {p = 0} END {exit !f}'
+}
+geometria() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+                            /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
+}
+# Balloons mapped so far: Wine's explorer draws them, tall tool tips.
+globos() { awk '$3 == 1 && $7 >= 40' "$out/mapeadas.txt" | wc -l; }
+# The label texts of a window, with line ends as \n.
+etiquetas() { conductor controles "$1" | awk -F'\t' '$1 == "Static" && $2 != "" {print $2}'; }
+descripcion() { cli describir "$1" | awk 'NR > 1 {printf "\\n"} {printf "%s", $0}'; }
+describe() { paso=$1; etiquetas "$1" | grep -qxF "$(descripcion "$2")"; }
+
+# Wine takes a click on the icon only once it has seen the pointer come in,
+# which nothing on the screen tells: the click is tried again until the menu
+# is there.
+clic_derecho() {
+  xdotool mousemove "$ix" "$iy" mousemove_relative 1 1
+  xdotool mousedown 3 mouseup 3
+  esperar 3 menu_visible
+}
+# Wine's docked icon sometimes stops drawing and hearing the pointer when
+# something happens on the screen while it docks (seen as a blank square);
+# the program is not told. Then the menu is asked for with the message the
+# shell sends on a right click, and the run says so.
+abrir_menu() {
+  esperar 10 clic_derecho && return
+  echo "escritorio_wine: el icono de Wine no atendió al puntero; se envió el clic derecho como lo envía la bandeja"
+  conductor bandeja $((0x204)) && conductor bandeja $((0x205)) || fail "no se pudo avisar al icono"
+  esperar $L menu_visible || fail "el clic derecho no abrió el menú"
+}
+elegir() {
+  abrir_menu
+  conductor emergente "$1" || fail "no se pudo elegir en el menú"
+  esperar $L eval '! menu_visible' || fail "el menú no se cerró"
+}
+
+# --- Set-up ---
+if salida=$(bash "$fuentes/scripts/cups-pdf-printer.sh" start "$out/cups" 2>"$out/cups.err"); then
+  impresora="$out/cups"
+  CUPS_SERVER=$(sed -n 's/^CUPS_SERVER=//p' <<<"$salida")
+  export CUPS_SERVER
+  pdf_out=$(sed -n 's/^PDF_OUT=//p' <<<"$salida")
+elif [ $? -eq 3 ]; then
+  echo "escritorio_wine: sin servidor de impresión aquí ($(cat "$out/cups.err")); se omite imprimir"
+else
+  fail "no arrancó la impresora PDF: $(cat "$out/cups.err")"
+fi
+iniciar_xvfb "$out/xvfb.log" || fail "Xvfb no arrancó"
+iniciar_trayer "$out/trayer.log" || fail "trayer no arrancó"
+espanol wineboot --init >"$out/wineboot.log" 2>&1 || fail "Wine no preparó su prefijo"
+# Wine finds the faces its windows are drawn in only in the prefix.
+mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+
+PANTALLA_PROGRAMA=explorer.exe timeout "$ESCRITORIO_LIMITE" /usr/bin/python3 "$fuentes/tests/e2e/pantalla.py" \
+  vigilar "$out/mapeadas.txt" &
+pids+=($!)
+esperar $L test -e "$out/mapeadas.txt" || fail "no se pudo vigilar la pantalla"
+
+arrancar() {
+  espanol "$exe" >"$out/$1.log" 2>&1 &
+  tarvolo_pid=$!
+  pids+=("$tarvolo_pid")
+}
+terminado() { ! kill -0 "$tarvolo_pid" 2>/dev/null; }
+
+hoy=$(date +%F)
+semana=$(cli semana "$hoy" | cut -d' ' -f1)
+
+# --- 1. Start-up: the splash, the icon with the week, one greeting ---
+arrancar bandeja
+esperar $L visible Tarvolo || fail "no se mostró la presentación"
+foto 1-presentacion
+esperar $L icono || fail "el icono no llegó al área de notificación"
+read -r ix iy _ < <(geometria "$(icono)")
+# Its upper half: the balloon's stem may lie over the lower one.
+ix=$((ix + 8)); iy=$((iy + 4))
+esperar $L eval '[ "$(globos)" -ge 1 ]' || fail "el globo del arranque no apareció"
+foto 2-globo
+esperar $L eval '! visible Tarvolo' || fail "la presentación no se cerró sola"
+[ "$(globos)" -eq 1 ] || fail "al arrancar se mostraron $(globos) globos, no uno"
+conductor ventanas | grep -qF "Semana Epidemiológica Actual: $semana" ||
+  fail "el globo no nombra la semana $semana"
+
+# --- 2. The menu's windows, their texts read from the controls ---
+elegir 1
+esperar $L visible 'Semana Actual' || fail "el menú no abrió «Semana Actual»"
+esperar $L describe 'Semana Actual' "$hoy" || fail "«Semana Actual» no describe $hoy"
+foto 3-semana-actual
+
+elegir 2
+esperar $L visible 'Buscar Semana Por Día' || fail "el menú no abrió «Buscar Semana Por Día»"
+esperar $L oculta 'Semana Actual' || fail "«Semana Actual» siguió abierta"
+esperar $L describe 'Buscar Semana Por Día' "$hoy" || fail "«Buscar Semana Por Día» no describe $hoy"
+foto 4-buscar-por-dia
+
+elegir 3
+rango='Semanas del año'
+esperar $L visible "$rango" || fail "el menú no abrió «$rango»"
+esperar $L oculta 'Buscar Semana Por Día' || fail "«Buscar Semana Por Día» siguió abierta"
+
+# --- 3. The year's table ---
+anio=2009
+conductor escribir "$rango" Año "$anio" || fail "no hay caja para el año"
+conductor pulsar "$rango" Mostrar || fail "no hay botón Mostrar"
+tabla() { conductor controles "$rango" | awk -F'\t' -v a="$anio" '$1 == "Edit" && $4 == "visible" && index($2, "/" a) {print $2; exit}' |
+  sed 's/\\t/\t/g; s/\\n/\n/g'; }
+esperada=$(cli tabla "$anio" semanas)
+esperar $L eval '[ "$(tabla)" = "$esperada" ]' || {
+  diff <(tabla) <(echo "$esperada") >"$out/tabla.diff" || true
+  fail "la caja no mostró la tabla de $anio (ver $out/tabla.diff)"
+}
+foto 5-tabla-$anio
+
+# --- 4. Printing it ---
+if [ -n "$impresora" ]; then
+  touch "$out/antes-de-imprimir"
+  conductor pulsar "$rango" Imprimir || fail "no hay botón Imprimir"
+  nuevo_pdf() { find "$pdf_out" -name '*.pdf' -newer "$out/antes-de-imprimir" 2>/dev/null | head -n1 | grep .; }
+  esperar $((3 * L)) nuevo_pdf || fail "no llegó ningún PDF a $pdf_out"
+  esperar $L mensaje_visible || fail "no se confirmó la impresión"
+  foto 6-impresion-confirmada
+  pdf=$(nuevo_pdf)
+  esperar $L eval 'pdfinfo "$pdf" | grep -qE "^Pages: +1\$"' || fail "lo impreso no es una página"
+  cp "$pdf" "$out/impreso.pdf"
+  # Wine hands the queue PostScript with its fonts embedded whole, and
+  # cups-pdf keeps their text readable.
+  pdftotext -layout "$out/impreso.pdf" "$out/impreso.txt" || fail "no se pudo leer el texto de lo impreso"
+  { cli listado "$anio" semanas; echo 'Tarvolo  Versión 1.3.2 - Ordalen - Brevanto - Castmara.'; } >"$out/esperado.txt"
+  palabras() { tr -s ' \t\r\n\f' '\n' <"$1" | grep .; }
+  diff <(palabras "$out/esperado.txt") <(palabras "$out/impreso.txt") >"$out/impreso.diff" ||
+    fail "lo impreso no es el listado de $anio (ver $out/impreso.diff)"
+  # The message box's button is Windows's, in Spanish.
+  conductor pulsar Tarvolo Aceptar || fail "la confirmación no tiene botón «Aceptar»"
+  esperar $L eval '! mensaje_visible' || fail "la confirmación no se cerró"
+fi
+
+# --- 5. About ---
+elegir 5
+esperar $L visible 'Acerca de Tarvolo' || fail "el menú no abrió «Acerca de Tarvolo»"
+etiquetas 'Acerca de Tarvolo' | grep -qF 'Versión 1.3.2' || fail "«Acerca de Tarvolo» no dice la versión"
+foto 7-acerca-de
+conductor pulsar 'Acerca de Tarvolo' Aceptar || fail "«Acerca de Tarvolo» no tiene «Aceptar»"
+esperar $L eval '! visible "Acerca de Tarvolo"' || fail "Aceptar no cerró «Acerca de Tarvolo»"
+
+# --- 6. Salir: the program ends and takes its icon along ---
+elegir -1
+esperar $L terminado || fail "Salir no terminó el programa"
+wait "$tarvolo_pid" || fail "Salir terminó con estado $?"
+esperar $L eval '! icono' || fail "el icono siguió en el área de notificación"
+
+echo "escritorio_wine: todo bien; capturas:"
+printf '  %s\n' "${fotos[@]}"
