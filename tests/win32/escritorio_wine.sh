@@ -2,7 +2,7 @@
 # The Windows program under Wine, on a virtual X server with a real
 # notification area (trayer), in a Spanish Windows: the icon and its balloon,
 # the pop-up menu and each window, the year's table, a printout through a
-# private CUPS queue, and Salir. (With no notification area on the X server,
+# private CUPS queue, a second start, and Salir. (With no notification area on the X server,
 # Wine shows one of its own, so that start is left to the Linux test.) A driver
 # in the same Wine prefix reads the windows' controls as another Windows
 # program can.
@@ -205,7 +205,15 @@ foto 7-acerca-de
 conductor pulsar 'Acerca de Tarvolo' Aceptar || fail "«Acerca de Tarvolo» no tiene «Aceptar»"
 esperar $L eval '! visible "Acerca de Tarvolo"' || fail "Aceptar no cerró «Acerca de Tarvolo»"
 
-# --- 6. Salir: the program ends and takes its icon along ---
+# --- 6. One program per session: a second start hands over and ends ---
+espanol "$exe" >"$out/segunda.log" 2>&1 &
+segunda=$!
+esperar $L visible 'Semana Actual' || fail "la segunda vez no trajo «Semana Actual»"
+esperar $L eval '! kill -0 $segunda 2>/dev/null' || fail "la segunda vez siguió corriendo"
+wait "$segunda" || fail "la segunda vez terminó con estado $?"
+foto 8-segunda-vez
+
+# --- 7. Salir: the program ends and takes its icon along ---
 elegir -1
 esperar $L terminado || fail "Salir no terminó el programa"
 wait "$tarvolo_pid" || fail "Salir terminó con estado $?"
