@@ -1,5 +1,7 @@
 #pragma once
 
+#include <ctime>
+
 #include "dias.h"
 
 namespace tarvolo {
@@ -16,5 +18,13 @@ class RelojSistema final : public Reloj {
 public:
     Fecha hoy() const override;
 };
+
+// The local date at an instant.
+Fecha fechaLocal(std::time_t instante);
+
+// The first instant of a local day: its midnight, or where a change to
+// summer time skips midnight, the first time the clocks show that day; -1
+// for a day the C library cannot place.
+std::time_t inicioDelDiaLocal(Fecha dia);
 
 }  // namespace tarvolo

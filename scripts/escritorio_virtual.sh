@@ -109,3 +109,26 @@ sesion_privada() {
   mkdir -p -m 700 "$1"
   export XDG_RUNTIME_DIR="$1"
 }
+
+# A default printer that writes PDF files, in "$out/cups", where this machine
+# can run a print server: sets `impresora` (its folder, empty without one),
+# exports CUPS_SERVER and sets `pdf_out`, where the PDF files arrive. The
+# caller stops it with parar_impresora. Without a print server it says so and
+# the caller leaves printing out.
+impresora=
+iniciar_impresora() {
+  local salida
+  if salida=$(bash "$(dirname "${BASH_SOURCE[0]}")/cups-pdf-printer.sh" start "$out/cups" 2>"$out/cups.err"); then
+    impresora="$out/cups"
+    CUPS_SERVER=$(sed -n 's/^CUPS_SERVER=//p' <<<"$salida")
+    export CUPS_SERVER
+    pdf_out=$(sed -n 's/^PDF_OUT=//p' <<<"$salida")
+  elif [ $? -eq 3 ]; then
+    echo "$(basename "$0"): sin servidor de impresión aquí ($(cat "$out/cups.err")); se omite imprimir"
+  else
+    fail "no arrancó la impresora PDF: $(cat "$out/cups.err")"
+  fi
+}
+parar_impresora() {
+  [ -z "$impresora" ] || bash "$(dirname "${BASH_SOURCE[0]}")/cups-pdf-printer.sh" stop "$impresora" || true
+}

@@ -7,14 +7,11 @@
 #include <memory>
 #include <optional>
 
+#include "calendar/reloj.h"
 #include "shell/temporizador_limite.h"
 #include "ventana_oculta.h"
 
 namespace tarvolo {
-
-// The first instant of a local day: its midnight, or where a change to
-// summer time skips midnight, the first time the clocks show that day.
-std::time_t primerInstanteDelDia(Fecha dia);
 
 // How long a window timer waits, seen at `ahora`, on its way to the day's
 // first instant: all of it, or SetTimer's longest wait when it is further off

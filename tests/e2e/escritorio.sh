@@ -12,10 +12,9 @@ fuentes=$(cd "$(dirname "$0")/../.." && pwd)
 source "$fuentes/scripts/escritorio_virtual.sh"
 carpeta_vacia "$out"
 
-impresora=
 cleanup() {
   terminar_procesos
-  [ -z "$impresora" ] || bash "$fuentes/scripts/cups-pdf-printer.sh" stop "$impresora" || true
+  parar_impresora
 }
 trap cleanup EXIT
 
@@ -151,16 +150,7 @@ clic_en() {
 
 # --- Set-up: a default printer that writes PDF files (for step 5, where this
 # machine can run a print server), the X server and the notification area ---
-if salida=$(bash "$fuentes/scripts/cups-pdf-printer.sh" start "$out/cups" 2>"$out/cups.err"); then
-  impresora="$out/cups"
-  CUPS_SERVER=$(sed -n 's/^CUPS_SERVER=//p' <<<"$salida")
-  export CUPS_SERVER
-  pdf_out=$(sed -n 's/^PDF_OUT=//p' <<<"$salida")
-elif [ $? -eq 3 ]; then
-  echo "escritorio: sin servidor de impresión aquí ($(cat "$out/cups.err")); se omite imprimir"
-else
-  fail "no arrancó la impresora PDF: $(cat "$out/cups.err")"
-fi
+iniciar_impresora
 
 iniciar_xvfb "$out/xvfb.log" || fail "Xvfb no arrancó"
 iniciar_bus "$out/bus.log" || fail "el bus de sesión no arrancó"

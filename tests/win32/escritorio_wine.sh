@@ -31,11 +31,10 @@ espanol() { LC_ALL=es_ES.UTF-8 timeout "$ESCRITORIO_LIMITE" "$wine" "$@"; }
 conductor() { printf '%s\n' "$@" | espanol "$conductor_exe" - | tr -d '\r'; }
 cli() { espanol "$cli_exe" "$@" | tr -d '\r'; }
 
-impresora=
 cleanup() {
   "$wineserver" -k 2>/dev/null || true
   terminar_procesos
-  [ -z "$impresora" ] || bash "$fuentes/scripts/cups-pdf-printer.sh" stop "$impresora" || true
+  parar_impresora
 }
 trap cleanup EXIT
 
@@ -97,16 +96,7 @@ elegir() {
 }
 
 # --- Set-up ---
-if salida=$(bash "$fuentes/scripts/cups-pdf-printer.sh" start "$out/cups" 2>"$out/cups.err"); then
-  impresora="$out/cups"
-  CUPS_SERVER=$(sed -n 's/^CUPS_SERVER=//p' <<<"$salida")
-  export CUPS_SERVER
-  pdf_out=$(sed -n 's/^PDF_OUT=//p' <<<"$salida")
-elif [ $? -eq 3 ]; then
-  echo "escritorio_wine: sin servidor de impresión aquí ($(cat "$out/cups.err")); se omite imprimir"
-else
-  fail "no arrancó la impresora PDF: $(cat "$out/cups.err")"
-fi
+iniciar_impresora
 iniciar_xvfb "$out/xvfb.log" || fail "Xvfb no arrancó"
 iniciar_trayer "$out/trayer.log" || fail "trayer no arrancó"
 espanol wineboot --init >"$out/wineboot.log" 2>&1 || fail "Wine no preparó su prefijo"

@@ -26,13 +26,13 @@ constexpr Fecha kHoy{year{2026}, March, day{10}};
 
 TEST(EsperaHastaElDia, WaitsFromTheLocalMidnightInStepsSetTimerTakesAndNothingOnceItCame) {
     for (const Fecha dia : {kHoy, Fecha{year{2024}, February, day{29}}}) {
-        const std::time_t inicio = primerInstanteDelDia(dia);
+        const std::time_t inicio = inicioDelDiaLocal(dia);
         std::tm visto{};
         localtime_s(&visto, &inicio);
         EXPECT_EQ(std::tie(visto.tm_mday, visto.tm_hour, visto.tm_min, visto.tm_sec),
                   std::tuple(static_cast<int>(static_cast<unsigned>(dia.day())), 0, 0, 0));
     }
-    const std::time_t inicio = primerInstanteDelDia(kHoy);
+    const std::time_t inicio = inicioDelDiaLocal(kHoy);
     const struct {
         long long segundosAntes;
         milliseconds esperada;
