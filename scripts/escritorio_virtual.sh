@@ -132,3 +132,11 @@ iniciar_impresora() {
 parar_impresora() {
   [ -z "$impresora" ] || bash "$(dirname "${BASH_SOURCE[0]}")/cups-pdf-printer.sh" stop "$impresora" || true
 }
+
+# foto NAME [WINDOW]: a screenshot of the window, or of the whole screen, kept
+# in "$out" and listed in `fotos` for the caller's report.
+fotos=()
+foto() {
+  import -window "${2:-root}" "$out/$1.png"
+  fotos+=("$out/$1.png")
+}

@@ -18,13 +18,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fotos=()
-# foto NAME [WINDOW]: a screenshot of the window, or of the whole screen.
-foto() {
-  import -window "${2:-root}" "$out/$1.png"
-  fotos+=("$out/$1.png")
-}
-
 # What a screen reader would read in the window of the step that failed.
 al_fallar() {
   [ -z "${rango:-}" ] || pantalla textos "$rango" >"$out/controles.txt" 2>&1 || true

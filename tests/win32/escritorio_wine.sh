@@ -38,11 +38,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fotos=()
-foto() {
-  import -window root "$out/$1.png"
-  fotos+=("$out/$1.png")
-}
 # What the driver reads on the screen when a step fails, and in the window of
 # that step.
 al_fallar() {
