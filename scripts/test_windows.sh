@@ -20,6 +20,10 @@ set -e
 [ "$status" -eq 0 ] || exit "$status"
 
 export WINEPREFIX="$PWD/build-windows/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine names a file on the disk in the code page of the caller's locale: a
+# machine with none set (a fresh install sets no LANG) could not hold a file
+# whose name has an accent.
+export LC_ALL=C.UTF-8
 wineserver=$(command -v /usr/lib/wine/wineserver || command -v wineserver)
 wine=$(command -v /usr/lib/wine/wine64 || command -v wine64 || command -v wine)
 mkdir -p "$WINEPREFIX"

@@ -175,8 +175,10 @@ if [ -n "$impresora" ]; then
   pdftotext -layout "$out/impreso.pdf" "$out/impreso.txt" || fail "no se pudo leer el texto de lo impreso"
   { cli listado "$anio" semanas; echo 'Tarvolo  Versión 1.3.2 - Ordalen - Brevanto - Castmara.'; } >"$out/esperado.txt"
   palabras() { tr -s ' \t\r\n\f' '\n' <"$1" | grep .; }
-  diff <(palabras "$out/esperado.txt") <(palabras "$out/impreso.txt") >"$out/impreso.diff" ||
+  diff <(palabras "$out/esperado.txt") <(palabras "$out/impreso.txt") >"$out/impreso.diff" || {
+    head -n 20 "$out/impreso.diff" >&2
     fail "lo impreso no es el listado de $anio (ver $out/impreso.diff)"
+  }
   # The message box's button is Windows's, in Spanish.
   conductor pulsar Tarvolo Aceptar || fail "la confirmación no tiene botón «Aceptar»"
   esperar $L eval '! mensaje_visible' || fail "la confirmación no se cerró"
