@@ -4,6 +4,7 @@
 #include <string>
 
 #include "servicios/registro.h"
+#include "texto_utf16.h"
 
 namespace tarvolo {
 
@@ -40,10 +41,7 @@ public:
         const int anchos = MultiByteToWideChar(CP_ACP, 0, ansi, n, nullptr, 0);
         std::wstring utf16(static_cast<std::size_t>(anchos), L'\0');
         MultiByteToWideChar(CP_ACP, 0, ansi, n, utf16.data(), anchos);
-        const int largo = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), anchos, nullptr, 0, nullptr, nullptr);
-        std::string utf8(static_cast<std::size_t>(largo), '\0');
-        WideCharToMultiByte(CP_UTF8, 0, utf16.data(), anchos, utf8.data(), largo, nullptr, nullptr);
-        return utf8;
+        return utf8DeUtf16(utf16);
     }
 };
 

@@ -23,21 +23,12 @@
 #include <string>
 #include <vector>
 
+#include "win32/texto_utf16.h"
+
 namespace {
 
-std::wstring ancho(const char* texto) {
-    const int n = MultiByteToWideChar(CP_UTF8, 0, texto, -1, nullptr, 0);
-    std::wstring r(static_cast<std::size_t>(n > 0 ? n - 1 : 0), L'\0');
-    if (n > 1) MultiByteToWideChar(CP_UTF8, 0, texto, -1, r.data(), n);
-    return r;
-}
-
-std::string estrecho(const std::wstring& texto) {
-    const int n = WideCharToMultiByte(CP_UTF8, 0, texto.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string r(static_cast<std::size_t>(n > 0 ? n - 1 : 0), '\0');
-    if (n > 1) WideCharToMultiByte(CP_UTF8, 0, texto.c_str(), -1, r.data(), n, nullptr, nullptr);
-    return r;
-}
+using tarvolo::utf16DeUtf8;
+using tarvolo::utf8DeUtf16;
 
 // Through another process's message queue, which may be busy: a bounded wait.
 std::wstring textoDe(HWND w) {
@@ -60,7 +51,7 @@ std::wstring claseDe(HWND w) {
 // One line per control: line ends and tabs written as \n and \t.
 std::string enUnaLinea(const std::wstring& texto) {
     std::string r;
-    for (char c : estrecho(texto)) {
+    for (char c : utf8DeUtf16(texto)) {
         if (c == '\r') continue;
         if (c == '\n')
             r += "\\n";
@@ -113,7 +104,7 @@ int listarVentanas() {
         [](HWND w, LPARAM) -> BOOL {
             if (IsWindowVisible(w))
                 std::printf("%llu\t%s\t%s\n", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(w)),
-                            estrecho(claseDe(w)).c_str(), enUnaLinea(textoDe(w)).c_str());
+                            utf8DeUtf16(claseDe(w)).c_str(), enUnaLinea(textoDe(w)).c_str());
             return TRUE;
         },
         0);
@@ -125,7 +116,7 @@ int listarControles(HWND ventana) {
         RECT r{};
         GetWindowRect(c, &r);
         MapWindowPoints(HWND_DESKTOP, ventana, reinterpret_cast<POINT*>(&r), 2);
-        std::printf("%s\t%s\t%ld %ld %ld %ld\t%s\n", estrecho(claseDe(c)).c_str(),
+        std::printf("%s\t%s\t%ld %ld %ld %ld\t%s\n", utf8DeUtf16(claseDe(c)).c_str(),
                     enUnaLinea(textoDe(c)).c_str(), r.left, r.top, r.right - r.left, r.bottom - r.top,
                     IsWindowVisible(c) ? "visible" : "oculto");
     }
@@ -201,7 +192,7 @@ int main() {
     int argc = 0;
     LPWSTR* argw = CommandLineToArgvW(GetCommandLineW(), &argc);
     std::vector<std::string> a;
-    for (int i = 1; i < argc; ++i) a.push_back(estrecho(argw[i]));
+    for (int i = 1; i < argc; ++i) a.push_back(utf8DeUtf16(argw[i]));
     LocalFree(argw);
     if (a.size() == 1 && a[0] == "-") {
         a.clear();
@@ -221,13 +212,12 @@ int main() {
     if (a[0] == "bandeja" && a.size() == 2) return avisarIcono(static_cast<UINT>(std::stoul(a[1])));
     if (a[0] == "emergente" && a.size() == 2) return elegirEmergente(std::stoi(a[1]));
     if (a.size() < 2) return 2;
-    HWND ventana = ventanaTitulada(ancho(a[1].c_str()));
+    HWND ventana = ventanaTitulada(utf16DeUtf8(a[1]));
     if (ventana == nullptr) return 1;
     if (a[0] == "controles") return listarControles(ventana);
     if (a[0] == "cerrar") return PostMessageW(ventana, WM_CLOSE, 0, 0) ? 0 : 1;
-    if (a[0] == "pulsar" && a.size() == 3) return pulsar(ventana, ancho(a[2].c_str()));
-    if (a[0] == "escribir" && a.size() == 4)
-        return escribir(ventana, ancho(a[2].c_str()), ancho(a[3].c_str()));
-    if (a[0] == "menu" && a.size() == 4) return elegirMenu(ventana, ancho(a[2].c_str()), ancho(a[3].c_str()));
+    if (a[0] == "pulsar" && a.size() == 3) return pulsar(ventana, utf16DeUtf8(a[2]));
+    if (a[0] == "escribir" && a.size() == 4) return escribir(ventana, utf16DeUtf8(a[2]), utf16DeUtf8(a[3]));
+    if (a[0] == "menu" && a.size() == 4) return elegirMenu(ventana, utf16DeUtf8(a[2]), utf16DeUtf8(a[3]));
     return 2;
 }
