@@ -93,7 +93,7 @@ void marca(Lienzo& lienzo, Punto c) {
 void leyenda(Lienzo& lienzo, const Canal& canal) {
     constexpr int kLinea = 8150, kEntre = 2700;
     int x = kIzquierda;
-    const Letra letra{180, false};
+    const LetraDibujo letra{180, false};
     for (const auto& b : kBandas) {
         lienzo.rectangulo({x, kLinea - 160}, 300, 200, b.color);
         lienzo.texto({x + 400, kLinea}, b.nombre, letra, Alineacion::kIzquierda, kNegro);
@@ -141,7 +141,7 @@ void dibujarCanal(Lienzo& lienzo, const Canal& canal) {
         for (std::size_t i = 0; i < kBandas.size(); ++i)
             banda(lienzo, curvas[i], curvas[i + 1], kBandas[i].color);
 
-    const Letra pequena{150, false};
+    const LetraDibujo pequena{150, false};
     for (double v = 0; v <= escala.maximo() + escala.paso() / 2; v += escala.paso()) {
         const int y = escala.y(v);
         if (v > 0) {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "canal.h"
-#include "lienzo.h"
+#include "servicios/lienzo.h"
 
 namespace tarvolo {
 

@@ -118,7 +118,7 @@ void LienzoSvg::linea(std::span<const Punto> puntos, int grosor, Color color) {
     cuerpo_ += "/>\n";
 }
 
-void LienzoSvg::texto(Punto base, std::string_view utf8, Letra letra, Alineacion alineacion, Color color) {
+void LienzoSvg::texto(Punto base, std::string_view utf8, LetraDibujo letra, Alineacion alineacion, Color color) {
     cuerpo_ += "<text";
     atributo(cuerpo_, "x", base.x);
     atributo(cuerpo_, "y", base.y);

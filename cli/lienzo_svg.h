@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "lienzo.h"
+#include "servicios/lienzo.h"
 
 namespace tarvolo {
 
@@ -17,7 +17,7 @@ public:
     void rectangulo(Punto esquina, int ancho, int alto, Color relleno) override;
     void poligono(std::span<const Punto> vertices, Color relleno) override;
     void linea(std::span<const Punto> puntos, int grosor, Color color) override;
-    void texto(Punto base, std::string_view utf8, Letra letra, Alineacion alineacion, Color color) override;
+    void texto(Punto base, std::string_view utf8, LetraDibujo letra, Alineacion alineacion, Color color) override;
 
     // The whole document, ended.
     std::string documento() const;

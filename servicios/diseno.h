@@ -39,6 +39,7 @@ enum class Clase : std::uint8_t {
     Marco,         // a frame that holds other controls and can be clicked
     Linea,         // an etched separator
     Calendario,    // a month calendar
+    Grafico,       // a drawing, fitted to the control on white
     Temporizador,  // a timer: nothing on screen
 };
 
@@ -118,6 +119,9 @@ constexpr Control linea(std::string_view nombre, Lugar lugar) {
 }
 constexpr Control calendario(std::string_view nombre, Lugar lugar) {
     return {.nombre = nombre, .clase = Clase::Calendario, .lugar = lugar};
+}
+constexpr Control grafico(std::string_view nombre, Lugar lugar) {
+    return {.nombre = nombre, .clase = Clase::Grafico, .lugar = lugar};
 }
 constexpr Control temporizador(std::string_view nombre, int intervalo) {
     return {.nombre = nombre, .clase = Clase::Temporizador, .intervalo = intervalo};

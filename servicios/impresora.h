@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "dibujo.h"
+
 namespace tarvolo {
 
 // A failure of the printer: no printer, a document it refuses, a document
@@ -33,6 +35,11 @@ public:
     // Prints at the current position; each CR LF starts a new line at the
     // left edge, and afterwards the position is the start of the next line.
     virtual void imprimir(std::string_view texto) = 0;
+    // A page that is one drawing, as the first thing printed: the page is
+    // turned landscape when the drawing is wider than tall, and the drawing
+    // fitted to it with its proportions kept and centred. finDocumento()
+    // still ends the document.
+    virtual void imprimirDibujo(const Dibujo& pagina) = 0;
     virtual void finDocumento() = 0;
 };
 

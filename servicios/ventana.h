@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "calendario.h"
+#include "dibujo.h"
 #include "diseno.h"
 
 namespace tarvolo {
@@ -26,6 +27,9 @@ public:
     virtual void seleccionarTodo(std::string_view control) = 0;
     virtual void detener(std::string_view temporizador) = 0;
     virtual Calendario& calendario(std::string_view control) = 0;
+    // What a drawing control shows from now on, fitted to it with its
+    // proportions kept; an empty drawing leaves it white.
+    virtual void fijarDibujo(std::string_view control, const Dibujo& dibujo) = 0;
     // Pops a menu that is not visible up at the pointer; the chosen entry's
     // click arrives before it returns, or later where the system says so.
     virtual void menuEmergente(std::string_view menu) = 0;

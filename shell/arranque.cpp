@@ -11,7 +11,8 @@ int arrancar(Plataforma& plataforma) {
     Servicios servicios{ventanas, plataforma.mensajes(), plataforma.reloj()};
     const VentanasDelPrograma programa(
         servicios, [&plataforma] { return plataforma.impresora(); }, plataforma.registro(),
-        plataforma.lanzador());
+        plataforma.lanzador(),
+        ServiciosCanal{plataforma.dialogos(), plataforma.hiloVentanas(), plataforma.escritorPng()});
     if (cederALaQueCorre(plataforma.canal(), servicios)) return 0;
 
     ventanas.registrar(kFrmIni, [&] {

@@ -15,6 +15,7 @@ constexpr EntradaMenu kMenus[] = {
     item("mnuHoy", "Ver Semana Epidemiológica Actual"),
     item("mnuDia", "Buscar Semana Epidemiológica por Día"),
     item("mnuAnio", "Ver Semanas Epidemiológicas del Año"),
+    item("mnuCanal", "Ver Canal Endémico..."),
     item("relleno", "-"),
     item("mnuCancelar", "Cancelar"),
     item("relleno2", "-"),
@@ -28,7 +29,7 @@ using enum Evento;
 const Manejador<frmIni> kManejadores[] = {
     {"mnuHoy", Click, &frmIni::mnuHoy_Click},   {"mnuDia", Click, &frmIni::mnuDia_Click},
     {"mnuAnio", Click, &frmIni::mnuAnio_Click}, {"mnuAbout", Click, &frmIni::mnuAbout_Click},
-    {"mnuExit", Click, &frmIni::mnuExit_Click},
+    {"mnuCanal", Click, &frmIni::mnuCanal_Click}, {"mnuExit", Click, &frmIni::mnuExit_Click},
 };
 
 }  // namespace
@@ -78,22 +79,25 @@ void frmIni::ast_RButtonUp() {
     atrapar(servicios_.mensajes, [this] { ventana().menuEmergente("mnuMenu"); });
 }
 
-void frmIni::mostrarSolo(std::string_view elegida, std::string_view otra1, std::string_view otra2) {
+void frmIni::mostrarSolo(std::string_view elegida, std::initializer_list<std::string_view> otras) {
     servicios_.ventanas.mostrar(elegida);
-    servicios_.ventanas.descargar(otra1);
-    servicios_.ventanas.descargar(otra2);
+    for (const std::string_view otra : otras) servicios_.ventanas.descargar(otra);
 }
 
 void frmIni::mnuHoy_Click() {
-    atrapar(servicios_.mensajes, [this] { mostrarSolo(kFrmHoy, kFrmDia, kFrmRango); });
+    atrapar(servicios_.mensajes, [this] { mostrarSolo(kFrmHoy, {kFrmDia, kFrmRango, kFrmCanal}); });
 }
 
 void frmIni::mnuDia_Click() {
-    atrapar(servicios_.mensajes, [this] { mostrarSolo(kFrmDia, kFrmRango, kFrmHoy); });
+    atrapar(servicios_.mensajes, [this] { mostrarSolo(kFrmDia, {kFrmRango, kFrmHoy, kFrmCanal}); });
 }
 
 void frmIni::mnuAnio_Click() {
-    atrapar(servicios_.mensajes, [this] { mostrarSolo(kFrmRango, kFrmDia, kFrmHoy); });
+    atrapar(servicios_.mensajes, [this] { mostrarSolo(kFrmRango, {kFrmDia, kFrmHoy, kFrmCanal}); });
+}
+
+void frmIni::mnuCanal_Click() {
+    atrapar(servicios_.mensajes, [this] { mostrarSolo(kFrmCanal, {kFrmRango, kFrmDia, kFrmHoy}); });
 }
 
 void frmIni::mnuAbout_Click() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string_view>
 
@@ -31,6 +32,7 @@ public:
     void mnuHoy_Click();
     void mnuDia_Click();
     void mnuAnio_Click();
+    void mnuCanal_Click();
     void mnuAbout_Click();
     void mnuExit_Click();
 
@@ -45,8 +47,8 @@ public:
 private:
     void saludar();
     void mostrarSinBandeja();
-    // Shows the chosen one of the three main windows and unloads the others.
-    void mostrarSolo(std::string_view elegida, std::string_view otra1, std::string_view otra2);
+    // Shows the chosen one of the four main windows and unloads the others.
+    void mostrarSolo(std::string_view elegida, std::initializer_list<std::string_view> otras);
 
     Servicios& servicios_;
     Bandeja& bandeja_;

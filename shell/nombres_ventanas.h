@@ -10,6 +10,7 @@ inline constexpr std::string_view kFrmIni = "frmIni";
 inline constexpr std::string_view kFrmHoy = "frmHoy";
 inline constexpr std::string_view kFrmDia = "frmDia";
 inline constexpr std::string_view kFrmRango = "frmRango";
+inline constexpr std::string_view kFrmCanal = "frmCanal";
 inline constexpr std::string_view kFrmAbout = "frmAbout";
 inline constexpr std::string_view kFrmSplash = "frmSplash";
 

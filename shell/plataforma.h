@@ -6,6 +6,9 @@
 #include "bandeja.h"
 #include "calendar/reloj.h"
 #include "instancia_unica.h"
+#include "servicios/dialogos.h"
+#include "servicios/dibujo.h"
+#include "servicios/hilo_ventanas.h"
 #include "servicios/impresora.h"
 #include "servicios/lanzador.h"
 #include "servicios/mensajes.h"
@@ -17,8 +20,8 @@ namespace tarvolo {
 
 // Everything the program takes from the system it runs on: its window
 // system, message box, clock, notification area, channel to later starts,
-// the week's alarm, printer, registry and program launcher, and its event
-// loop. One back end a system implements it; main() picks the one.
+// the week's alarm, printer, registry, program launcher, file dialogs, PNG
+// writer, the way back to the windows' thread, and its event loop. One back end a system implements it; main() picks the one.
 class Plataforma {
 public:
     virtual ~Plataforma() = default;
@@ -32,6 +35,10 @@ public:
     virtual std::unique_ptr<Impresora> impresora() = 0;
     virtual Registro& registro() = 0;
     virtual Lanzador& lanzador() = 0;
+    virtual Dialogos& dialogos() = 0;
+    virtual HiloVentanas& hiloVentanas() = 0;
+    // Empty where the system's own libraries write no PNG.
+    virtual EscritorPng escritorPng() = 0;
 
     // Runs the events until terminar(); its result is the program's.
     virtual int bucle() = 0;

@@ -21,6 +21,7 @@ public:
     void mnuActual_Click() { cambiarA(kFrmHoy); }
     void mnuDia_Click() { cambiarA(kFrmDia); }
     void mnuAnio_Click() { cambiarA(kFrmRango); }
+    void mnuCanal_Click() { cambiarA(kFrmCanal); }
     void mnuAbout_Click() { cambiarA(kFrmAbout); }
 
 protected:

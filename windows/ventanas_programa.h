@@ -1,5 +1,8 @@
 #pragma once
 
+#include "servicios/dialogos.h"
+#include "servicios/dibujo.h"
+#include "servicios/hilo_ventanas.h"
 #include "servicios/impresora.h"
 #include "servicios/lanzador.h"
 #include "servicios/registro.h"
@@ -7,12 +10,21 @@
 
 namespace tarvolo {
 
-// The program's five windows, registered by name, with the printer, registry
-// and program launcher they use.
+// What the endemic channel's window takes from the system beyond what every
+// window has: file dialogs, the windows' thread for its background reading,
+// and PNG where the system writes it.
+struct ServiciosCanal {
+    Dialogos& dialogos;
+    HiloVentanas& hilo;
+    EscritorPng png;
+};
+
+// The program's six windows, registered by name, with the printer, registry,
+// program launcher and channel services they use.
 class VentanasDelPrograma {
 public:
     VentanasDelPrograma(Servicios& servicios, FabricaImpresora impresora, Registro& registro,
-                        Lanzador& lanzador);
+                        Lanzador& lanzador, ServiciosCanal canal);
     ~VentanasDelPrograma();
 
     VentanasDelPrograma(const VentanasDelPrograma&) = delete;

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "cli/grafico_canal.h"
-#include "cli/lienzo.h"
+#include "servicios/lienzo.h"
 #include "proceso.h"
 #include "prueba_companion.h"
 #include "tests/calendar/oraculo.h"
@@ -361,7 +361,7 @@ public:
     void linea(std::span<const tarvolo::Punto> v, int, tarvolo::Color color) override {
         formas.push_back({"linea", {v.begin(), v.end()}, color, ""});
     }
-    void texto(tarvolo::Punto base, std::string_view t, tarvolo::Letra, tarvolo::Alineacion,
+    void texto(tarvolo::Punto base, std::string_view t, tarvolo::LetraDibujo, tarvolo::Alineacion,
                tarvolo::Color color) override {
         formas.push_back({"texto", {base}, color, std::string(t)});
     }

@@ -18,7 +18,7 @@ struct Color {
 
 enum class Alineacion { kIzquierda, kCentro, kDerecha };
 
-struct Letra {
+struct LetraDibujo {
     int tamanio = 200;  // twips: 20 to the point
     bool negrita = false;
 };
@@ -35,7 +35,7 @@ public:
     virtual void linea(std::span<const Punto> puntos, int grosor, Color color) = 0;
     // One line of UTF-8 text on a baseline; `base` is its left end, middle or
     // right end as `alineacion` says. The chart never measures text.
-    virtual void texto(Punto base, std::string_view utf8, Letra letra, Alineacion alineacion,
+    virtual void texto(Punto base, std::string_view utf8, LetraDibujo letra, Alineacion alineacion,
                        Color color) = 0;
 };
 
