@@ -91,10 +91,10 @@ public:
     void drawRects(const QRectF* rects, int cuantos) override {
         for (int i = 0; i < cuantos; ++i) {
             relleno();
-            formas.push_back(
-                {.tipo = Dibujo::Tipo::Rectangulo,
-                 .puntos = {{rects[i].left(), rects[i].top()}, {rects[i].right(), rects[i].bottom()}},
-                 .color = colorDe(painter()->brush().color())});
+            FormaVista f;
+            f.puntos = {{rects[i].left(), rects[i].top()}, {rects[i].right(), rects[i].bottom()}};
+            f.color = colorDe(painter()->brush().color());
+            formas.push_back(std::move(f));
         }
     }
 
@@ -122,13 +122,15 @@ public:
         if (QFontDatabase::hasFamily(QStringLiteral("DejaVu Sans")) &&
             QFontInfo(item.font()).family() != QStringLiteral("DejaVu Sans"))
             ++otraCara;
-        formas.push_back({.tipo = Dibujo::Tipo::Texto,
-                          .puntos = {{p.x(), p.y()}},
-                          .color = colorDe(painter()->pen().color()),
-                          .texto = utf8(item.text()),
-                          .anchoTexto = item.width(),
-                          .tamanio = static_cast<double>(letra.pixelSize()),
-                          .negrita = letra.bold()});
+        FormaVista f;
+        f.tipo = Dibujo::Tipo::Texto;
+        f.puntos = {{p.x(), p.y()}};
+        f.color = colorDe(painter()->pen().color());
+        f.texto = utf8(item.text());
+        f.anchoTexto = item.width();
+        f.tamanio = static_cast<double>(letra.pixelSize());
+        f.negrita = letra.bold();
+        formas.push_back(std::move(f));
     }
 
     std::vector<FormaVista> formas;
@@ -255,7 +257,7 @@ Dibujo dibujoRojo() {
 }
 
 TEST(ControlGrafico, MuestraSuDibujoEncajadoSobreBlancoYVuelveABlanco) {
-    prueba::RelojFijo reloj{kHoy};
+    RelojFijo reloj{kHoy};
     PantallaQt pantalla(reloj);
     ReceptorMudo receptor;
     const auto ventana = pantalla.crear(kDisenoGrafico, receptor);
