@@ -348,7 +348,7 @@ echo "escritorio: $veredicto"
 foto 11-canal-endemico "$(titulada "$canal")"
 if [ -n "$impresora" ]; then
   touch "$out/antes-del-canal"
-  clic_en "$canal" 5227 1207 7860  # cmdPrint
+  clic_en "$canal" 5857 1207 7860  # cmdPrint
   pdf_del_canal() { find "$pdf_out" -name '*.pdf' -newer "$out/antes-del-canal" 2>/dev/null | head -n1 | grep .; }
   esperar $((3 * L)) pdf_del_canal || fail "el canal no llegó impreso a $pdf_out"
   esperar $L hay_mensaje || fail "no se confirmó la impresión del canal"
