@@ -5,28 +5,38 @@
 
 namespace tarvolo {
 
+namespace {
+
+Dibujo::Forma forma(Dibujo::Tipo tipo, std::span<const Punto> puntos, Color color) {
+    Dibujo::Forma f;
+    f.tipo = tipo;
+    f.puntos.assign(puntos.begin(), puntos.end());
+    f.color = color;
+    return f;
+}
+
+}  // namespace
+
 void Dibujo::rectangulo(Punto esquina, int ancho, int alto, Color relleno) {
-    formas_.push_back({.tipo = Tipo::Rectangulo,
-                       .puntos = {esquina, {esquina.x + ancho, esquina.y + alto}},
-                       .color = relleno});
+    const Punto esquinas[] = {esquina, {esquina.x + ancho, esquina.y + alto}};
+    formas_.push_back(forma(Tipo::Rectangulo, esquinas, relleno));
 }
 
 void Dibujo::poligono(std::span<const Punto> vertices, Color relleno) {
-    formas_.push_back({.tipo = Tipo::Poligono, .puntos = {vertices.begin(), vertices.end()}, .color = relleno});
+    formas_.push_back(forma(Tipo::Poligono, vertices, relleno));
 }
 
 void Dibujo::linea(std::span<const Punto> puntos, int grosor, Color color) {
-    formas_.push_back(
-        {.tipo = Tipo::Linea, .puntos = {puntos.begin(), puntos.end()}, .color = color, .grosor = grosor});
+    formas_.push_back(forma(Tipo::Linea, puntos, color));
+    formas_.back().grosor = grosor;
 }
 
 void Dibujo::texto(Punto base, std::string_view utf8, LetraDibujo letra, Alineacion alineacion, Color color) {
-    formas_.push_back({.tipo = Tipo::Texto,
-                       .puntos = {base},
-                       .color = color,
-                       .texto = std::string(utf8),
-                       .letra = letra,
-                       .alineacion = alineacion});
+    Forma f = forma(Tipo::Texto, std::span(&base, 1), color);
+    f.texto = utf8;
+    f.letra = letra;
+    f.alineacion = alineacion;
+    formas_.push_back(std::move(f));
 }
 
 void Dibujo::incluir(const Dibujo& otro, Punto origen, double escala) {

@@ -10,10 +10,12 @@ namespace tarvolo {
 // top left corner.
 struct Punto {
     int x = 0, y = 0;
+    bool operator==(const Punto&) const = default;
 };
 
 struct Color {
     std::uint8_t r = 0, g = 0, b = 0;
+    bool operator==(const Color&) const = default;
 };
 
 enum class Alineacion { kIzquierda, kCentro, kDerecha };
@@ -21,6 +23,7 @@ enum class Alineacion { kIzquierda, kCentro, kDerecha };
 struct LetraDibujo {
     int tamanio = 200;  // twips: 20 to the point
     bool negrita = false;
+    bool operator==(const LetraDibujo&) const = default;
 };
 
 // The few shapes a chart is drawn with, and nothing of any window system:
