@@ -19,8 +19,8 @@ public:
         std::vector<Punto> puntos;  // a rectangle's two corners; a text's base
         Color color;
         int grosor = 0;  // lines
-        std::string texto = {};
-        LetraDibujo letra = {};
+        std::string texto;
+        LetraDibujo letra;
         Alineacion alineacion = Alineacion::kIzquierda;
         bool operator==(const Forma&) const = default;
     };
