@@ -1,16 +1,23 @@
 // The Windows back end's other system services: the midnight alarm, the
-// channel between starts, the launcher and the printer.
+// channel between starts, the launcher, the printer, the way back to the
+// windows' thread and the file dialogs.
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <ctime>
+#include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <tuple>
+#include <vector>
 
 #include "bombear.h"
+#include "servicios/dibujo.h"
 #include "win32/canal_instancia_win32.h"
+#include "win32/dialogos_win32.h"
+#include "win32/hilo_ventanas_win32.h"
 #include "win32/impresora_win32.h"
 #include "win32/lanzador_win32.h"
 #include "win32/temporizador_limite_win32.h"
@@ -180,6 +187,104 @@ TEST(ImpresoraWin32, MeasuresInTwipsLineByLineAndADeviceThatRefusesTheDocumentTh
     EXPECT_NEAR(impresora.altoPagina(), alto, 1.0f);
     EXPECT_GT(impresora.anchoPagina(), 0.0f);
     EXPECT_THROW(impresora.imprimir("Semana 1"), ErrorImpresion);
+}
+
+TEST(ImpresoraWin32, ADrawingPageAsksForTheOrientationItsShapeNeedsAndFailsAsTheOtherOperations) {
+    struct Caso {
+        int ancho, alto;
+        bool apaisada;
+    };
+    for (const Caso c : {Caso{14400, 8640, true}, Caso{8640, 14400, false}, Caso{1000, 1000, false}}) {
+        std::vector<bool> pedidas;
+        ImpresoraWin32 sinImpresora([&](bool apaisada) {
+            pedidas.push_back(apaisada);
+            return HDC{};
+        });
+        Dibujo pagina(c.ancho, c.alto);
+        pagina.rectangulo({0, 0}, 100, 100, {0, 0, 0});
+        EXPECT_THROW(sinImpresora.imprimirDibujo(pagina), ErrorImpresion);
+        EXPECT_EQ(pedidas, std::vector<bool>{c.apaisada}) << c.ancho << "x" << c.alto;
+        EXPECT_NO_THROW(sinImpresora.finDocumento());
+    }
+    // A device measured first in portrait is opened again, turned, for a
+    // wide page; one that takes no document fails there.
+    std::vector<bool> pedidas;
+    ImpresoraWin32 memoria([&](bool apaisada) {
+        pedidas.push_back(apaisada);
+        return CreateCompatibleDC(nullptr);
+    });
+    EXPECT_GT(memoria.anchoPagina(), 0.0f);
+    EXPECT_THROW(memoria.imprimirDibujo(Dibujo(14400, 8640)), ErrorImpresion);
+    EXPECT_EQ(pedidas, (std::vector<bool>{false, true}));
+}
+
+TEST(HiloVentanasWin32, RunsWhatOtherThreadsSendOnItsOwnThreadInOrderFromTheLoop) {
+    HiloVentanasWin32 hilo;
+    const DWORD propio = GetCurrentThreadId();
+    std::vector<int> hechas;
+    std::vector<DWORD> hilos;
+    // Sent from here too, before the others: it waits for the loop.
+    hilo.enviar([&] { hechas.push_back(0); });
+    EXPECT_TRUE(hechas.empty());
+    constexpr int kPorHilo = 500;
+    std::vector<std::thread> enviadores;
+    for (int h = 1; h <= 2; ++h)
+        enviadores.emplace_back([&, h] {
+            for (int i = 1; i <= kPorHilo; ++i)
+                hilo.enviar([&, n = h * 10000 + i] {
+                    hechas.push_back(n);
+                    hilos.push_back(GetCurrentThreadId());
+                });
+        });
+    for (std::thread& t : enviadores) t.join();
+    ASSERT_TRUE(bombearHasta([&] { return hechas.size() == 1 + 2 * kPorHilo; }, 20000));
+    EXPECT_EQ(hechas.front(), 0);
+    // Each sender's tasks in the order it sent them, all on this thread.
+    for (int h = 1; h <= 2; ++h) {
+        std::vector<int> deEste;
+        for (int n : hechas)
+            if (n / 10000 == h) deEste.push_back(n % 10000);
+        ASSERT_EQ(deEste.size(), static_cast<std::size_t>(kPorHilo));
+        for (int i = 0; i < kPorHilo; ++i) EXPECT_EQ(deEste[static_cast<std::size_t>(i)], i + 1);
+    }
+    EXPECT_EQ(std::count(hilos.begin(), hilos.end(), propio), static_cast<long>(hilos.size()));
+}
+
+TEST(HiloVentanasWin32, TasksStillWaitingWhenItGoesAreDroppedUnrunAndReleased) {
+    auto testigo = std::make_shared<int>(0);
+    bool corrio = false;
+    {
+        HiloVentanasWin32 hilo;
+        std::thread([&, testigo] { hilo.enviar([&corrio, testigo] { corrio = true; }); }).join();
+        EXPECT_EQ(testigo.use_count(), 2);  // the waiting task holds it
+    }
+    EXPECT_EQ(testigo.use_count(), 1);
+    prueba::bombearPendientes();
+    EXPECT_FALSE(corrio);
+}
+
+struct Filtro {
+    std::vector<TipoArchivo> tipos;
+    std::wstring filtro;
+    std::vector<std::wstring> extensiones;
+};
+
+TEST(DialogosWin32, TheFilterNamesEachKindWithItsPatternsAndItsFirstExtension) {
+    using namespace std::string_literals;
+    const Filtro kFiltros[] = {
+        {{{"Gráfico SVG", "*.svg"}, {"Imagen PNG", "*.png"}},
+         L"Gráfico SVG (*.svg)\0*.svg\0Imagen PNG (*.png)\0*.png\0\0"s,
+         {L"svg", L"png"}},
+        {{{"Listas de casos", "*.csv;*.txt"}, {"Todos los archivos", "*.*"}},
+         L"Listas de casos (*.csv;*.txt)\0*.csv;*.txt\0Todos los archivos (*.*)\0*.*\0\0"s,
+         {L"csv", L""}},
+        {{{"Sin punto", "*"}}, L"Sin punto (*)\0*\0\0"s, {L""}},
+        {{}, L"\0"s, {}},
+    };
+    for (const Filtro& f : kFiltros) {
+        EXPECT_EQ(filtroDeTipos(f.tipos), f.filtro);
+        for (std::size_t i = 0; i < f.tipos.size(); ++i) EXPECT_EQ(extensionDe(f.tipos[i]), f.extensiones[i]);
+    }
 }
 
 }  // namespace
