@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+// After windows.h, which they need.
+#include <commdlg.h>
+#include <dlgs.h>
 
+#include <atomic>
 #include <ctime>
 #include <memory>
 #include <optional>
@@ -285,6 +289,75 @@ TEST(DialogosWin32, TheFilterNamesEachKindWithItsPatternsAndItsFirstExtension) {
         EXPECT_EQ(filtroDeTipos(f.tipos), f.filtro);
         for (std::size_t i = 0; i < f.tipos.size(); ++i) EXPECT_EQ(extensionDe(f.tipos[i]), f.extensiones[i]);
     }
+}
+
+// The user's hands in a file dialog, on a thread of their own while the
+// dialog runs: waits for it by its title, picks a kind, types a name and
+// presses a button.
+class Usuario {
+public:
+    Usuario(std::wstring titulo, int tipo, std::wstring nombre, int boton)
+        : hilo_([=, this] { actuar(titulo, tipo, nombre, boton); }) {}
+    ~Usuario() { hilo_.join(); }
+    Usuario(const Usuario&) = delete;
+    Usuario& operator=(const Usuario&) = delete;
+    std::atomic<bool> vio = false;
+
+private:
+    void actuar(const std::wstring& titulo, int tipo, const std::wstring& nombre, int boton) {
+        HWND dialogo = nullptr;
+        for (const ULONGLONG fin = GetTickCount64() + 30000; dialogo == nullptr && GetTickCount64() < fin;) {
+            dialogo = FindWindowW(L"#32770", titulo.c_str());
+            if (dialogo == nullptr) MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, 0);
+        }
+        if (dialogo == nullptr) return;
+        vio = true;
+        if (const HWND tipos = GetDlgItem(dialogo, cmb1); tipos != nullptr && tipo >= 0) {
+            SendMessageW(tipos, CB_SETCURSEL, static_cast<WPARAM>(tipo), 0);
+            // Systems differ on which of the two the dialog heeds.
+            for (const WORD aviso : {CBN_SELCHANGE, CBN_SELENDOK})
+                SendMessageW(dialogo, WM_COMMAND, MAKEWPARAM(cmb1, aviso), reinterpret_cast<LPARAM>(tipos));
+        }
+        HWND campo = GetDlgItem(dialogo, cmb13);
+        if (campo == nullptr) campo = GetDlgItem(dialogo, edt1);
+        SetWindowTextW(campo, nombre.c_str());
+        PostMessageW(dialogo, WM_COMMAND, MAKEWPARAM(boton, BN_CLICKED), 0);
+    }
+    std::thread hilo_;
+};
+
+TEST(DialogosWin32, SaveAddsTheChosenKindsExtensionOpenAnswersTheFileAndCancelAnswersNothing) {
+    wchar_t temporal[MAX_PATH];
+    const std::string carpeta = utf8DeUtf16(std::wstring_view(temporal, GetTempPathW(MAX_PATH, temporal))) +
+                                "Canal año " + std::to_string(GetCurrentProcessId());
+    ASSERT_TRUE(CreateDirectoryW(utf16DeUtf8(carpeta).c_str(), nullptr));
+    const TipoArchivo kGraficos[] = {{"Gráfico SVG", "*.svg"}, {"Imagen PNG", "*.png"}};
+    DialogosWin32 dialogos;
+    {
+        Usuario usuario(L"Guardar gráfico", 1, L"gráfico", IDOK);
+        const auto eleccion = dialogos.guardar("Guardar gráfico", carpeta + "\\canal.svg", kGraficos);
+        ASSERT_TRUE(usuario.vio);
+        ASSERT_TRUE(eleccion.has_value());
+        EXPECT_EQ(eleccion->ruta, carpeta + "\\gráfico.png");
+        EXPECT_EQ(eleccion->tipo, 1U);
+    }
+    {
+        Usuario usuario(L"Guardar gráfico", -1, L"otro", IDCANCEL);
+        EXPECT_FALSE(dialogos.guardar("Guardar gráfico", carpeta + "\\canal.svg", kGraficos).has_value());
+        EXPECT_TRUE(usuario.vio);
+    }
+    const std::string lista = carpeta + "\\casos señalados.csv";
+    const HANDLE archivo = CreateFileW(utf16DeUtf8(lista).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(archivo, INVALID_HANDLE_VALUE);
+    CloseHandle(archivo);
+    const TipoArchivo kListas[] = {{"Listas de casos", "*.csv;*.txt"}};
+    {
+        Usuario usuario(L"Abrir lista", -1, utf16DeUtf8(lista), IDOK);
+        EXPECT_EQ(dialogos.abrir("Abrir lista", kListas), lista);
+    }
+    DeleteFileW(utf16DeUtf8(lista).c_str());
+    RemoveDirectoryW(utf16DeUtf8(carpeta).c_str());
 }
 
 }  // namespace
