@@ -21,8 +21,10 @@ fs::path nombreTemporal(const fs::path& destino) {
     std::random_device azar;
     const fs::path carpeta = destino.has_parent_path() ? destino.parent_path() : fs::path(".");
     for (;;) {
-        const fs::path p =
-            carpeta / ("." + destino.filename().string() + ".tarvolo-" + std::to_string(azar()) + ".tmp");
+        fs::path nombre(".");
+        nombre += destino.filename();
+        nombre += ".tarvolo-" + std::to_string(azar()) + ".tmp";
+        const fs::path p = carpeta / nombre;
         std::error_code ec;
         if (!fs::exists(p, ec)) return p;
     }
@@ -48,7 +50,7 @@ bool hayTemporales() {
 }
 
 int apuntarTemporal(const fs::path& temporal) {
-    const std::string nombre = temporal.string();
+    const std::string nombre = textoRuta(temporal);
     int ranura = 0;
     while (ranura < 2 && gTemporales[ranura][0] != '\0') ++ranura;
     if (ranura == 2 || nombre.size() >= sizeof gTemporales[0]) return -1;
@@ -70,16 +72,26 @@ void olvidarTemporal(int ranura) {
 
 }  // namespace
 
+fs::path rutaUtf8(std::string_view utf8) {
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string textoRuta(const fs::path& ruta) {
+    const std::u8string u8 = ruta.u8string();
+    return std::string(u8.begin(), u8.end());
+}
+
 Entrada::Entrada(const std::optional<std::string>& archivo, std::istream& estandar)
     : fuente_(archivo && *archivo != "-" ? static_cast<std::istream&>(archivo_) : estandar) {
     if (!archivo || *archivo == "-") return;
+    const fs::path ruta = rutaUtf8(*archivo);
     std::error_code ec;
-    if (fs::is_directory(*archivo, ec)) throw std::runtime_error("«" + *archivo + "» es una carpeta");
+    if (fs::is_directory(ruta, ec)) throw std::runtime_error("«" + *archivo + "» es una carpeta");
     buffer_.resize(LectorCsv::kBloque);
     archivo_.rdbuf()->pubsetbuf(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-    archivo_.open(*archivo, std::ios::binary);
+    archivo_.open(ruta, std::ios::binary);
     if (!archivo_) throw std::runtime_error("no se puede abrir «" + *archivo + "»");
-    ruta_ = *archivo;
+    ruta_ = ruta;
 }
 
 ArchivoEntero::ArchivoEntero(const fs::path& destino)
@@ -88,7 +100,7 @@ ArchivoEntero::ArchivoEntero(const fs::path& destino)
     flujo_.open(temporal_, std::ios::binary | std::ios::trunc);
     if (!flujo_) {
         olvidarTemporal(ranura_);
-        throw std::runtime_error("no se puede crear «" + destino_.string() + "»");
+        throw std::runtime_error("no se puede crear «" + textoRuta(destino_) + "»");
     }
 }
 
@@ -103,10 +115,10 @@ ArchivoEntero::~ArchivoEntero() {
 
 void ArchivoEntero::confirmar() {
     flujo_.close();
-    if (!flujo_) throw std::runtime_error("no se pudo escribir «" + destino_.string() + "»");
+    if (!flujo_) throw std::runtime_error("no se pudo escribir «" + textoRuta(destino_) + "»");
     std::error_code ec;
     fs::rename(temporal_, destino_, ec);
-    if (ec) throw std::runtime_error("no se puede escribir «" + destino_.string() + "»: " + ec.message());
+    if (ec) throw std::runtime_error("no se puede escribir «" + textoRuta(destino_) + "»: " + ec.message());
     confirmado_ = true;
 }
 
@@ -114,7 +126,7 @@ void escribirTextos(const std::vector<TextoDestino>& textos, std::ostream& salid
     std::vector<std::unique_ptr<ArchivoEntero>> archivos;
     for (const auto& t : textos) {
         if (!t.ruta || *t.ruta == "-") continue;
-        archivos.push_back(std::make_unique<ArchivoEntero>(*t.ruta));
+        archivos.push_back(std::make_unique<ArchivoEntero>(rutaUtf8(*t.ruta)));
         archivos.back()->flujo().write(t.texto.data(), static_cast<std::streamsize>(t.texto.size()));
     }
     for (auto& a : archivos) a->confirmar();
@@ -127,7 +139,7 @@ void escribirTextos(const std::vector<TextoDestino>& textos, std::ostream& salid
 
 std::string salidaSobreEntrada(const Entrada& entrada, const std::string& salida) {
     std::error_code ec;
-    if (!entrada.ruta().empty() && fs::equivalent(entrada.ruta(), salida, ec))
+    if (!entrada.ruta().empty() && fs::equivalent(entrada.ruta(), rutaUtf8(salida), ec))
         return "la salida no puede ser el archivo de entrada: «" + salida + "»";
     return {};
 }

@@ -6,11 +6,17 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "bytes.h"
 
 namespace tarvolo {
+
+// A path from the program's UTF-8 text and back: on Windows a plain string
+// would go through the ANSI code page and lose what it cannot hold.
+std::filesystem::path rutaUtf8(std::string_view utf8);
+std::string textoRuta(const std::filesystem::path& ruta);
 
 // A command's input: the file it names, or standard input for none or "-".
 class Entrada {

@@ -56,9 +56,15 @@ void Dibujo::reproducir(Lienzo& lienzo) const {
                 lienzo.rectangulo(f.puntos[0], f.puntos[1].x - f.puntos[0].x, f.puntos[1].y - f.puntos[0].y,
                                   f.color);
                 break;
-            case Tipo::Poligono: lienzo.poligono(f.puntos, f.color); break;
-            case Tipo::Linea: lienzo.linea(f.puntos, f.grosor, f.color); break;
-            case Tipo::Texto: lienzo.texto(f.puntos[0], f.texto, f.letra, f.alineacion, f.color); break;
+            case Tipo::Poligono:
+                lienzo.poligono(f.puntos, f.color);
+                break;
+            case Tipo::Linea:
+                lienzo.linea(f.puntos, f.grosor, f.color);
+                break;
+            case Tipo::Texto:
+                lienzo.texto(f.puntos[0], f.texto, f.letra, f.alineacion, f.color);
+                break;
         }
     }
 }

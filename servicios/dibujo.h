@@ -44,7 +44,9 @@ public:
     int alto() const noexcept { return alto_; }
     bool vacio() const noexcept { return formas_.empty(); }
     const std::vector<Forma>& formas() const noexcept { return formas_; }
-    bool operator==(const Dibujo&) const = default;
+    bool operator==(const Dibujo& otro) const {
+        return ancho_ == otro.ancho_ && alto_ == otro.alto_ && formas_ == otro.formas_;
+    }
 
 private:
     int ancho_ = 0, alto_ = 0;

@@ -27,8 +27,8 @@ constexpr DisenoVentana kDiseno = oculta(kFrmIni, kTituloPrograma, kMenus);
 
 using enum Evento;
 const Manejador<frmIni> kManejadores[] = {
-    {"mnuHoy", Click, &frmIni::mnuHoy_Click},   {"mnuDia", Click, &frmIni::mnuDia_Click},
-    {"mnuAnio", Click, &frmIni::mnuAnio_Click}, {"mnuAbout", Click, &frmIni::mnuAbout_Click},
+    {"mnuHoy", Click, &frmIni::mnuHoy_Click},     {"mnuDia", Click, &frmIni::mnuDia_Click},
+    {"mnuAnio", Click, &frmIni::mnuAnio_Click},   {"mnuAbout", Click, &frmIni::mnuAbout_Click},
     {"mnuCanal", Click, &frmIni::mnuCanal_Click}, {"mnuExit", Click, &frmIni::mnuExit_Click},
 };
 

@@ -30,9 +30,9 @@ constexpr Control kControles[] = {
 
 // "Por Día" is this window itself: shown, greyed, no action.
 constexpr EntradaMenu kMenus[] = {
-    menu("mnuArchivo", "&Archivo"),  item("mnuExit", "&Salir"),  menu("mnuSemanas", "Semanas"),
-    item("mnuActual", "Actual"),     item("mnuAnio", "Por Año"), item("mnuDia", "Por Día", false), item("mnuCanal", "Canal Endémico"),
-    menu("mnuAbout", "Acerca de.."),
+    menu("mnuArchivo", "&Archivo"),     item("mnuExit", "&Salir"),       menu("mnuSemanas", "Semanas"),
+    item("mnuActual", "Actual"),        item("mnuAnio", "Por Año"),      item("mnuDia", "Por Día", false),
+    item("mnuCanal", "Canal Endémico"), menu("mnuAbout", "Acerca de.."),
 };
 
 constexpr std::string_view kOrdenTab[] = {"txtMes", "txtAnio", "Calendar1", "txtDia"};
@@ -45,7 +45,8 @@ const Manejador<frmDia> kManejadores[] = {
     {"txtDia", Change, &frmDia::txtDia_Change},   {"txtMes", Change, &frmDia::txtMes_Change},
     {"txtAnio", Change, &frmDia::txtAnio_Change}, {"Calendar1", Click, &frmDia::Calendar1_Click},
     {"mnuExit", Click, &frmDia::mnuExit_Click},   {"mnuActual", Click, &frmDia::mnuActual_Click},
-    {"mnuAnio", Click, &frmDia::mnuAnio_Click}, {"mnuCanal", Click, &frmDia::mnuCanal_Click},   {"mnuAbout", Click, &frmDia::mnuAbout_Click},
+    {"mnuAnio", Click, &frmDia::mnuAnio_Click},   {"mnuCanal", Click, &frmDia::mnuCanal_Click},
+    {"mnuAbout", Click, &frmDia::mnuAbout_Click},
 };
 
 std::string textoSemana(unsigned semana) {

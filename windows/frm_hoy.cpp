@@ -17,8 +17,9 @@ constexpr Control kControles[] = {
 };
 
 constexpr EntradaMenu kMenus[] = {
-    menu("mnuArchivo", "&Archivo"), item("mnuSalir", "&Salir"), menu("mnuSemanas", "&Semanas"),
-    item("mnuAnio", "Por A&ño"),    item("mnuDia", "&Por Día"), item("mnuCanal", "&Canal Endémico"), menu("mnuAbout", "A&cerca de..."),
+    menu("mnuArchivo", "&Archivo"),    item("mnuSalir", "&Salir"), menu("mnuSemanas", "&Semanas"),
+    item("mnuAnio", "Por A&ño"),       item("mnuDia", "&Por Día"), item("mnuCanal", "&Canal Endémico"),
+    menu("mnuAbout", "A&cerca de..."),
 };
 
 // The only control that takes the focus has it when the window opens.
@@ -28,8 +29,8 @@ constexpr DisenoVentana kDiseno =
 using enum Evento;
 const Manejador<frmHoy> kManejadores[] = {
     {"cmdAceptar", Click, &frmHoy::cmdAceptar_Click}, {"mnuSalir", Click, &frmHoy::mnuSalir_Click},
-    {"mnuAnio", Click, &frmHoy::mnuAnio_Click},       {"mnuDia", Click, &frmHoy::mnuDia_Click}, {"mnuCanal", Click, &frmHoy::mnuCanal_Click},
-    {"mnuAbout", Click, &frmHoy::mnuAbout_Click},
+    {"mnuAnio", Click, &frmHoy::mnuAnio_Click},       {"mnuDia", Click, &frmHoy::mnuDia_Click},
+    {"mnuCanal", Click, &frmHoy::mnuCanal_Click},     {"mnuAbout", Click, &frmHoy::mnuAbout_Click},
 };
 
 }  // namespace

@@ -30,11 +30,11 @@ constexpr Control kControles[] = {
 
 // "Por Año" is this window itself: shown, never chosen.
 constexpr EntradaMenu kMenus[] = {
-    menu("mnuArchivo", "&Archivo"),   item("mnuSalir", "&Salir"),
-    menu("mnuEdit", "&Editar"),       item("mnuSelectAll", "Seleccionar &Todo"),
-    menu("mnuSem", "Semanas"),        item("mnuActual", "Actual"),
-    item("mnuDia", "Por Día"),        item("mnuAnio", "Por Año", false), item("mnuCanal", "Canal Endémico"),
-    menu("mnuAbout", "Acerca de..."),
+    menu("mnuArchivo", "&Archivo"),     item("mnuSalir", "&Salir"),
+    menu("mnuEdit", "&Editar"),         item("mnuSelectAll", "Seleccionar &Todo"),
+    menu("mnuSem", "Semanas"),          item("mnuActual", "Actual"),
+    item("mnuDia", "Por Día"),          item("mnuAnio", "Por Año", false),
+    item("mnuCanal", "Canal Endémico"), menu("mnuAbout", "Acerca de..."),
 };
 
 constexpr DisenoVentana kDiseno =
@@ -45,7 +45,7 @@ const Manejador<frmRango> kManejadores[] = {
     {"cmdMostrar", Click, &frmRango::cmdMostrar_Click},     {"cmdPrint", Click, &frmRango::cmdPrint_Click},
     {"mnuSelectAll", Click, &frmRango::mnuSelectAll_Click}, {"mnuSalir", Click, &frmRango::mnuSalir_Click},
     {"mnuActual", Click, &frmRango::mnuActual_Click},       {"mnuDia", Click, &frmRango::mnuDia_Click},
-    {"mnuAbout", Click, &frmRango::mnuAbout_Click}, {"mnuCanal", Click, &frmRango::mnuCanal_Click},
+    {"mnuAbout", Click, &frmRango::mnuAbout_Click},         {"mnuCanal", Click, &frmRango::mnuCanal_Click},
 };
 
 }  // namespace

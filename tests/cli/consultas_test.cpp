@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "calendar/describir_dia.h"
+#include "cli/archivos.h"
 #include "cli/companion.h"
 #include "tables/tablas.h"
 #include "tests/calendar/oraculo.h"
@@ -230,6 +231,21 @@ TEST_F(ConvertirArchivos, UnFalloNoDejaArchivoNiTocaElAnterior) {
         }
     }
     EXPECT_EQ(contenido(), (std::vector<std::string>{"abierto.csv", "previo.csv", "sin_fecha.csv"}));
+}
+
+// Names reach the companion in UTF-8 on every system; Windows must not read
+// them in its ANSI code page.
+TEST_F(ConvertirArchivos, NombresConAcentosYEnes) {
+    auto enCarpeta = [this](std::string_view nombre) {
+        return tarvolo::textoRuta(carpeta_ / tarvolo::rutaUtf8(nombre));
+    };
+    const std::string entrada = enCarpeta("casos año.csv"), salida = enCarpeta("semanas ñandú.csv");
+    std::ofstream(tarvolo::rutaUtf8(entrada), std::ios::binary) << kCasos;
+    const auto r = correr({"convertir", "--salida", salida, entrada});
+    EXPECT_EQ(r.estado, 0) << r.errores;
+    std::ifstream leido(tarvolo::rutaUtf8(salida), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(leido), {}), kConvertidos);
+    EXPECT_EQ(tarvolo::textoRuta(tarvolo::rutaUtf8(salida)), salida);
 }
 
 TEST_F(ConvertirArchivos, LaSalidaNoPuedeSerLaEntrada) {

@@ -34,6 +34,11 @@ std::vector<std::string_view> lineasDe(std::string_view texto) {
     }
 }
 
+void ImpresoraGrabada::imprimirDibujo(const Dibujo& dibujo) {
+    grabar("imprimirDibujo", std::to_string(dibujo.ancho()) + "x" + std::to_string(dibujo.alto()));
+    if (pagina != nullptr) *pagina = dibujo;
+}
+
 void ImpresoraGrabada::grabar(std::string_view operacion, std::string_view argumento) {
     llamadas_.push_back(std::string(operacion) + '(' + std::string(argumento) + ')');
     if (operacion == fallarEn) throw ErrorImpresion("fallo preparado: " + std::string(operacion));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,9 +27,13 @@ public:
     void fijarY(float y) override;
     void fijarX(float x) override;
     void imprimir(std::string_view texto) override;
+    void imprimirDibujo(const Dibujo& pagina) override;
     void finDocumento() override;
 
     std::string fallarEn;
+    // Where a page printed as a drawing goes, if anywhere: the printer does
+    // not outlive its press.
+    std::optional<Dibujo>* pagina = nullptr;
     float altoLinea = 240.0f;  // a 12-point line in twips
     float anchoCaracter = 120.0f;
     float alto = 15840.0f;   // 11 inches

@@ -91,6 +91,17 @@ Calendario& VentanaGrabada::calendario(std::string_view nombre) {
     return calendarioGrabado(nombre);
 }
 
+void VentanaGrabada::fijarDibujo(std::string_view nombre, const Dibujo& dibujo) {
+    if (control(nombre).clase != Clase::Grafico) sinControl(nombre);
+    dibujos_.insert_or_assign(std::string(nombre), dibujo);
+}
+
+const Dibujo& VentanaGrabada::dibujo(std::string_view nombre) const {
+    static const Dibujo kBlanco;
+    const auto it = dibujos_.find(nombre);
+    return it == dibujos_.end() ? kBlanco : it->second;
+}
+
 CalendarioGrabado& VentanaGrabada::calendarioGrabado(std::string_view nombre) {
     const auto it = calendarios_.find(nombre);
     if (it == calendarios_.end()) sinControl(nombre);

@@ -48,6 +48,7 @@ public:
     void seleccionarTodo(std::string_view control) override;
     void detener(std::string_view temporizador) override;
     Calendario& calendario(std::string_view control) override;
+    void fijarDibujo(std::string_view control, const Dibujo& dibujo) override;
     void menuEmergente(std::string_view menu) override;
     void mostrar() override { ++vecesMostrada_; }
     std::uint32_t identificador() const override { return identificador_; }
@@ -74,6 +75,8 @@ public:
     bool corriendo(std::string_view temporizador) const;
     const Control& control(std::string_view nombre) const;
     CalendarioGrabado& calendarioGrabado(std::string_view nombre);
+    // What a drawing control shows (empty until the form draws on it).
+    const Dibujo& dibujo(std::string_view control) const;
     // The menus popped up, in order.
     std::vector<std::string> emergentes;
     // What the user does with a menu that pops up (by default, nothing:
@@ -99,6 +102,7 @@ private:
     std::uint32_t identificador_;
     std::map<std::string, Estado, std::less<>> estados_;
     std::map<std::string, std::unique_ptr<CalendarioGrabado>, std::less<>> calendarios_;
+    std::map<std::string, Dibujo, std::less<>> dibujos_;
 };
 
 // The hidden window that owns the tray icon, in the tray's own tests: its

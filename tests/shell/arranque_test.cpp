@@ -4,7 +4,9 @@
 
 #include "falsos/bandeja_grabada.h"
 #include "falsos/canal_falso.h"
+#include "falsos/dialogos_falsos.h"
 #include "falsos/falsos_ventanas.h"
+#include "falsos/hilo_ventanas_falso.h"
 #include "falsos/mensajes_grabados.h"
 #include "falsos/pantalla_grabada.h"
 #include "falsos/reloj_fijo.h"
@@ -32,6 +34,9 @@ public:
     std::unique_ptr<Impresora> impresora() override { return nullptr; }
     Registro& registro() override { return registro_; }
     Lanzador& lanzador() override { return lanzador_; }
+    Dialogos& dialogos() override { return dialogos_; }
+    HiloVentanas& hiloVentanas() override { return hilo_; }
+    EscritorPng escritorPng() override { return {}; }
     // What happens while the program waits for events.
     int bucle() override { return mientras ? mientras() : 0; }
     void terminar() override { ++terminadas; }
@@ -44,6 +49,8 @@ public:
     CanalFalso canal_;
     prueba::RegistroFalso registro_;
     prueba::LanzadorFalso lanzador_;
+    prueba::DialogosFalsos dialogos_;
+    prueba::HiloVentanasFalso hilo_;
     TemporizadorLimiteFalso* alarma_ = nullptr;
     std::function<int()> mientras;
     std::function<void()> finDeSesion;

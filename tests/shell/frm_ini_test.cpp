@@ -25,7 +25,7 @@ using prueba::VentanaGrabada;
 
 constexpr Fecha kSemana7{year{2024}, February, day{17}};  // a Saturday
 constexpr Fecha kSemana8{year{2024}, February, day{18}};
-const Nombres kNombres = {"frmHoy", "frmDia", "frmRango", "frmAbout", "frmSplash"};
+const Nombres kNombres = {"frmHoy", "frmDia", "frmRango", "frmCanal", "frmAbout", "frmSplash"};
 
 class FrmIniTest : public ::testing::Test {
 protected:
@@ -132,11 +132,11 @@ TEST_F(FrmIniTest, MenuHasItsEntriesInOrder) {
         nombres.emplace_back(e.nombre);
         textos.emplace_back(e.texto);
     }
-    EXPECT_EQ(nombres, (Nombres{"mnuHoy", "mnuDia", "mnuAnio", "relleno", "mnuCancelar", "relleno2",
-                                "mnuAbout", "mnuExit"}));
+    EXPECT_EQ(nombres, (Nombres{"mnuHoy", "mnuDia", "mnuAnio", "mnuCanal", "relleno", "mnuCancelar",
+                                "relleno2", "mnuAbout", "mnuExit"}));
     EXPECT_EQ(textos, (Nombres{"Ver Semana Epidemiológica Actual", "Buscar Semana Epidemiológica por Día",
-                               "Ver Semanas Epidemiológicas del Año", "-", "Cancelar", "-", "Acerca de...",
-                               "Salir"}));
+                               "Ver Semanas Epidemiológicas del Año", "Ver Canal Endémico...", "-",
+                               "Cancelar", "-", "Acerca de...", "Salir"}));
 }
 
 TEST_F(FrmIniTest, LeftButtonUpShowsTheBalloonWithTheWeekOfTheClick) {
@@ -221,6 +221,11 @@ INSTANTIATE_TEST_SUITE_P(
                       Eleccion{"mnuDia", {}, {"frmDia"}},
                       Eleccion{"mnuAnio", {"frmHoy", "frmDia"}, {"frmRango"}},
                       Eleccion{"mnuAnio", {"frmAbout"}, {"frmRango", "frmAbout"}},
+                      Eleccion{"mnuAnio", {"frmCanal"}, {"frmRango"}},
+                      Eleccion{
+                          "mnuCanal", {"frmHoy", "frmDia", "frmRango", "frmAbout"}, {"frmCanal", "frmAbout"}},
+                      Eleccion{"mnuCanal", {}, {"frmCanal"}}, Eleccion{"mnuHoy", {"frmCanal"}, {"frmHoy"}},
+                      Eleccion{"mnuDia", {"frmCanal"}, {"frmDia"}},
                       Eleccion{"mnuAbout", {"frmHoy"}, {"frmHoy", "frmAbout"}},
                       Eleccion{"mnuAbout", {"frmDia", "frmRango"}, {"frmDia", "frmRango", "frmAbout"}},
                       Eleccion{"mnuCancelar", {"frmHoy", "frmAbout"}, {"frmHoy", "frmAbout"}},
