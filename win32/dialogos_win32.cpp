@@ -34,7 +34,7 @@ OPENFILENAMEW preparar(const std::wstring& titulo, const std::wstring& filtro, s
 std::wstring filtroDeTipos(std::span<const TipoArchivo> tipos) {
     std::wstring filtro;
     for (const TipoArchivo& t : tipos) {
-        filtro += utf16DeUtf8(t.nombre) + L" (" + utf16DeUtf8(t.patrones) + L")";
+        filtro += utf16DeUtf8(t.nombre);
         filtro += L'\0';
         filtro += utf16DeUtf8(t.patrones);
         filtro += L'\0';

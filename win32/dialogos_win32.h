@@ -14,7 +14,7 @@ public:
                                     std::span<const TipoArchivo> tipos) override;
 };
 
-// The dialogs' filter: for each kind "name (patterns)" and its patterns,
+// The dialogs' filter: for each kind its name as shown and its patterns,
 // each ended by a NUL, and one more NUL at the end.
 std::wstring filtroDeTipos(std::span<const TipoArchivo> tipos);
 

@@ -273,16 +273,16 @@ struct Filtro {
     std::vector<std::wstring> extensiones;
 };
 
-TEST(DialogosWin32, TheFilterNamesEachKindWithItsPatternsAndItsFirstExtension) {
+TEST(DialogosWin32, TheFilterShowsEachKindsNameAndMatchesItsPatternsWhoseFirstGivesTheExtension) {
     using namespace std::string_literals;
     const Filtro kFiltros[] = {
-        {{{"Gráfico SVG", "*.svg"}, {"Imagen PNG", "*.png"}},
+        {{{"Gráfico SVG (*.svg)", "*.svg"}, {"Imagen PNG (*.png)", "*.png"}},
          L"Gráfico SVG (*.svg)\0*.svg\0Imagen PNG (*.png)\0*.png\0\0"s,
          {L"svg", L"png"}},
-        {{{"Listas de casos", "*.csv;*.txt"}, {"Todos los archivos", "*.*"}},
-         L"Listas de casos (*.csv;*.txt)\0*.csv;*.txt\0Todos los archivos (*.*)\0*.*\0\0"s,
+        {{{"Listas y conteos (*.csv, *.txt)", "*.csv;*.txt"}, {"Todos los archivos", "*"}},
+         L"Listas y conteos (*.csv, *.txt)\0*.csv;*.txt\0Todos los archivos\0*\0\0"s,
          {L"csv", L""}},
-        {{{"Sin punto", "*"}}, L"Sin punto (*)\0*\0\0"s, {L""}},
+        {{{"Todo", "*.*"}}, L"Todo\0*.*\0\0"s, {L""}},
         {{}, L"\0"s, {}},
     };
     for (const Filtro& f : kFiltros) {
