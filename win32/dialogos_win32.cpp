@@ -4,6 +4,8 @@
 // After windows.h, which it needs.
 #include <commdlg.h>
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 #include "texto_utf16.h"
@@ -29,8 +31,8 @@ OPENFILENAMEW preparar(const std::wstring& titulo, const std::wstring& filtro, s
     return ofn;
 }
 
-}  // namespace
-
+// For each kind its name as shown and its patterns, each ended by a NUL,
+// and one more NUL at the end.
 std::wstring filtroDeTipos(std::span<const TipoArchivo> tipos) {
     std::wstring filtro;
     for (const TipoArchivo& t : tipos) {
@@ -43,6 +45,8 @@ std::wstring filtroDeTipos(std::span<const TipoArchivo> tipos) {
     return filtro;
 }
 
+// The extension of a kind's first pattern ("*.svg;*.png" gives "svg"); empty
+// for a pattern that names none.
 std::wstring extensionDe(const TipoArchivo& tipo) {
     const std::string_view primero = tipo.patrones.substr(0, tipo.patrones.find(';'));
     const std::size_t punto = primero.rfind('.');
@@ -51,6 +55,8 @@ std::wstring extensionDe(const TipoArchivo& tipo) {
     if (extension.empty() || extension.find_first_of("*?") != std::string_view::npos) return {};
     return utf16DeUtf8(extension);
 }
+
+}  // namespace
 
 std::optional<std::string> DialogosWin32::abrir(std::string_view titulo, std::span<const TipoArchivo> tipos) {
     const std::wstring t = utf16DeUtf8(titulo), filtro = filtroDeTipos(tipos);

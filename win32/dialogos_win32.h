@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "servicios/dialogos.h"
 
 namespace tarvolo {
@@ -13,13 +11,5 @@ public:
     std::optional<Eleccion> guardar(std::string_view titulo, std::string_view propuesto,
                                     std::span<const TipoArchivo> tipos) override;
 };
-
-// The dialogs' filter: for each kind its name as shown and its patterns,
-// each ended by a NUL, and one more NUL at the end.
-std::wstring filtroDeTipos(std::span<const TipoArchivo> tipos);
-
-// The extension of a kind's first pattern ("*.svg;*.png" gives "svg"); empty
-// for a pattern that names none.
-std::wstring extensionDe(const TipoArchivo& tipo);
 
 }  // namespace tarvolo

@@ -201,7 +201,10 @@ canal='Canal endémico'
 paso=$canal
 esperar $L visible "$canal" || fail "el menú no abrió «$canal»"
 esperar $L oculta "$rango" || fail "«$rango» siguió abierta"
-lista="$out/casos de señal.csv"
+# Wine names a file in its locale's code page: where this machine has no
+# es_ES.UTF-8 it falls back to ASCII, and a name with an accent cannot be
+# opened (the Windows step's tests open one in C.UTF-8).
+if locale -a 2>/dev/null | grep -qix 'es_ES.utf-\?8'; then lista="$out/casos de señal.csv"; else lista="$out/casos de senal.csv"; fi
 python3 "$fuentes/bench/convertir/generar.py" 3000 "$lista"
 # Wine's drive Z: is the root of this machine's files.
 lista_wine="Z:${lista//\//\\}"
@@ -234,8 +237,10 @@ if [ -n "$impresora" ]; then
   pdf=$(pdf_canal)
   esperar $L eval 'pdfinfo "$pdf" | grep -qE "^Pages: +1\$"' || fail "el canal impreso no es una página"
   cp "$pdf" "$out/canal.pdf"
-  # The page is wider than tall, as the drawing on it.
-  pdfinfo "$out/canal.pdf" | awk '/^Page size:/ {exit !($3 > $5)}' || fail "el canal no se imprimió apaisado"
+  # The page is wider than tall, as the drawing on it: a landscape page
+  # reaches the PDF as a portrait one turned a quarter.
+  pdfinfo "$out/canal.pdf" | awk '/^Page size:/ {a = $3; h = $5} /^Page rot:/ {r = $3 % 180}
+    END {exit !((a > h) != (r == 90))}' || fail "el canal no se imprimió apaisado"
   # Its words only where the queue's Ghostscript keeps the fonts (see above).
   if [ -z "$(pdffonts "$out/canal.pdf" | tail -n +3)" ]; then
     echo "escritorio_wine: el PDF del canal no lleva letras (Ghostscript de esta máquina); no se leen sus palabras"

@@ -267,30 +267,6 @@ TEST(HiloVentanasWin32, TasksStillWaitingWhenItGoesAreDroppedUnrunAndReleased) {
     EXPECT_FALSE(corrio);
 }
 
-struct Filtro {
-    std::vector<TipoArchivo> tipos;
-    std::wstring filtro;
-    std::vector<std::wstring> extensiones;
-};
-
-TEST(DialogosWin32, TheFilterShowsEachKindsNameAndMatchesItsPatternsWhoseFirstGivesTheExtension) {
-    using namespace std::string_literals;
-    const Filtro kFiltros[] = {
-        {{{"Gráfico SVG (*.svg)", "*.svg"}, {"Imagen PNG (*.png)", "*.png"}},
-         L"Gráfico SVG (*.svg)\0*.svg\0Imagen PNG (*.png)\0*.png\0\0"s,
-         {L"svg", L"png"}},
-        {{{"Listas y conteos (*.csv, *.txt)", "*.csv;*.txt"}, {"Todos los archivos", "*"}},
-         L"Listas y conteos (*.csv, *.txt)\0*.csv;*.txt\0Todos los archivos\0*\0\0"s,
-         {L"csv", L""}},
-        {{{"Todo", "*.*"}}, L"Todo\0*.*\0\0"s, {L""}},
-        {{}, L"\0"s, {}},
-    };
-    for (const Filtro& f : kFiltros) {
-        EXPECT_EQ(filtroDeTipos(f.tipos), f.filtro);
-        for (std::size_t i = 0; i < f.tipos.size(); ++i) EXPECT_EQ(extensionDe(f.tipos[i]), f.extensiones[i]);
-    }
-}
-
 // The user's hands in a file dialog, on a thread of their own while the
 // dialog runs: waits for it by its title, picks a kind, types a name and
 // presses a button.
