@@ -345,8 +345,8 @@ TEST_P(MenuDeIni, TheIconsMenuShowsTheChosenWindow) {
 
 INSTANTIATE_TEST_SUITE_P(Tabla, MenuDeIni,
                          ::testing::Values(Eleccion{1, {"frmHoy"}}, Eleccion{2, {"frmDia"}},
-                                           Eleccion{3, {"frmRango"}}, Eleccion{4, {}},
-                                           Eleccion{5, {"frmAbout"}}, Eleccion{6, {}, 1}));
+                                           Eleccion{3, {"frmRango"}}, Eleccion{4, {"frmCanal"}},
+                                           Eleccion{5, {}}, Eleccion{6, {"frmAbout"}}, Eleccion{7, {}, 1}));
 
 TEST_F(FormulariosWin32, TheSplashClosesWhenItsTimerFires) {
     const auto antes = std::chrono::steady_clock::now();
