@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "disposicion.h"
+#include "lienzo_qt.h"
 #include "shell/programa.h"
 
 namespace tarvolo {
@@ -76,19 +77,34 @@ void ImpresoraPintada::fijarX(float x) {
     x_ = x;
 }
 
-void ImpresoraPintada::imprimir(std::string_view texto) {
+QPainter& ImpresoraPintada::pintor() {
     if (!pintor_) {
         auto pintor = std::make_unique<QPainter>();
         if (!pintor->begin(&dispositivo())) throw ErrorImpresion("la impresora no acepta el documento");
         pintor_ = std::move(pintor);
     }
-    pintor_->setFont(fuente_);
+    return *pintor_;
+}
+
+void ImpresoraPintada::imprimir(std::string_view texto) {
+    pintor().setFont(fuente_);
     const QFontMetricsF fm(fuente_, &dispositivo());
     for (const QString& linea : lineasImpresas(texto)) {
         pintor_->drawText(QPointF(x_, y_ + fm.ascent()), linea);
         x_ = 0.0f;
         y_ += static_cast<float>(fm.lineSpacing());
     }
+}
+
+void ImpresoraPintada::imprimirDibujo(const Dibujo& pagina) {
+    // The page turns before the document opens: afterwards the printer keeps
+    // the first page as it began.
+    if (!pintor_)
+        dispositivo().setPageOrientation(pagina.ancho() > pagina.alto() ? QPageLayout::Landscape
+                                                                        : QPageLayout::Portrait);
+    QPainter& p = pintor();
+    // The painter's origin is the printable area's corner.
+    pintarDibujo(p, pagina, QRectF(0, 0, dispositivo().width(), dispositivo().height()));
 }
 
 void ImpresoraPintada::finDocumento() {

@@ -32,10 +32,12 @@ public:
     void fijarY(float y) override;
     void fijarX(float x) override;
     void imprimir(std::string_view texto) override;
+    void imprimirDibujo(const Dibujo& pagina) override;
     void finDocumento() override;
 
 private:
     QPrinter& dispositivo();
+    QPainter& pintor();
     QFontMetricsF medidas();
 
     Preparar preparar_;

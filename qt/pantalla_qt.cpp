@@ -18,6 +18,7 @@
 
 #include "calendario_qt.h"
 #include "disposicion.h"
+#include "grafico_qt.h"
 #include "identificadores.h"
 #include "recursos_qt.h"
 #include "tab_sale.h"
@@ -174,6 +175,12 @@ public:
         const auto it = calendarios_.find(control);
         if (it == calendarios_.end()) throw std::logic_error("no calendar named " + std::string(control));
         return *it->second;
+    }
+
+    void fijarDibujo(std::string_view control, const Dibujo& dibujo) override {
+        auto* grafico = qobject_cast<GraficoQt*>(buscar(control));
+        if (grafico == nullptr) throw std::logic_error("no drawing control named " + std::string(control));
+        grafico->fijar(dibujo);
     }
 
     void menuEmergente(std::string_view nombre) override {
@@ -422,6 +429,8 @@ QWidget* VentanaQt::crearControl(const Control& c, QWidget* padre) {
             calendarios_.emplace(std::string(c.nombre), std::move(calendario));
             return colocarControl(control);
         }
+        case Clase::Grafico:
+            return colocarControl(new GraficoQt(padre));
         case Clase::Temporizador:
             break;
     }

@@ -3,6 +3,7 @@
 #include "alarmas.h"
 #include "aplicacion.h"
 #include "impresora_qt.h"
+#include "lienzo_qt.h"
 
 namespace tarvolo {
 
@@ -23,6 +24,10 @@ std::unique_ptr<TemporizadorLimite> PlataformaQt::alarma() {
 
 std::unique_ptr<Impresora> PlataformaQt::impresora() {
     return std::make_unique<ImpresoraQt>();
+}
+
+EscritorPng PlataformaQt::escritorPng() {
+    return pngDeDibujo;
 }
 
 int PlataformaQt::bucle() {

@@ -8,8 +8,9 @@
 
 namespace tarvolo {
 
-// A kind of file a dialog offers: its name and its patterns separated by
-// ';' ("Gráfico SVG", "*.svg").
+// A kind of file a dialog offers: its name as the dialog shows it, which may
+// end with its patterns in brackets ("Gráfico SVG (*.svg)"), and the patterns
+// separated by ';' ("*.svg").
 struct TipoArchivo {
     std::string_view nombre;
     std::string_view patrones;

@@ -1,5 +1,6 @@
 #include "frm_canal.h"
 
+#include <filesystem>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
@@ -17,6 +18,8 @@ namespace tarvolo {
 
 namespace {
 
+namespace fs = std::filesystem;
+
 constexpr std::string_view kCuartiles = "Cuartiles";
 constexpr std::string_view kBortman = "Bortman";
 constexpr std::string_view kMetodos[] = {kCuartiles, kBortman};
@@ -27,13 +30,13 @@ constexpr Control kControles[] = {
     boton("cmdAbrir", {8640, 330, 1200, 375}, "Abrir..."),
     etiqueta("lblAnio", {240, 840, 735, 255}, "Año"),
     caja("txtAnio", {240, 1080, 735, 315}, "lblAnio"),
-    etiqueta("lblHistoria", {1125, 840, 1335, 255}, "Historia (años)"),
+    etiqueta("lblHistoria", {1125, 840, 1400, 255}, "Historia (años)"),
     caja("txtHistoria", {1125, 1080, 735, 315}, "lblHistoria"),
-    etiqueta("lblMetodo", {2010, 840, 1575, 255}, "Método"),
-    combo("cboMetodo", {2010, 1080, 1575, 315}, kMetodos, "lblMetodo"),
-    boton("cmdMostrar", {3735, 960, 1095, 495}, "&Mostrar", kPredeterminado),
-    botonConImagen("cmdPrint", {4980, 960, 495, 495}, Imagen::Impresora, "Imprimir"),
-    boton("cmdGuardar", {5625, 960, 1815, 495}, "Guardar gráfico..."),
+    etiqueta("lblMetodo", {2640, 840, 1575, 255}, "Método"),
+    combo("cboMetodo", {2640, 1080, 1575, 315}, kMetodos, "lblMetodo"),
+    boton("cmdMostrar", {4365, 960, 1095, 495}, "&Mostrar", kPredeterminado),
+    botonConImagen("cmdPrint", {5610, 960, 495, 495}, Imagen::Impresora, "Imprimir"),
+    boton("cmdGuardar", {6255, 960, 1815, 495}, "Guardar gráfico..."),
     grafico("picCanal", {240, 1620, 9600, 5760}),
     etiqueta("lblVeredicto", {240, 7500, 9600, 255}),
 };
@@ -191,10 +194,13 @@ void frmCanal::cmdGuardar_Click() {
             "Guardar gráfico", "canal-endemico-" + std::to_string(canal->anio) + ".svg", tipos);
         if (!eleccion) return;
         const bool png = eleccion->tipo == 1 && serviciosCanal_.png;
+        // Not every system's dialog adds the kind's extension to a bare name.
+        fs::path ruta = rutaUtf8(eleccion->ruta);
+        if (!ruta.has_extension()) ruta += png ? ".png" : ".svg";
         const std::string bytes = png ? serviciosCanal_.png(graficoCanal(*canal)) : svgCanal(*canal);
         if (bytes.empty()) throw std::runtime_error("no se pudo hacer la imagen PNG del gráfico");
         // Whole or not at all: a file half written is worse than none.
-        ArchivoEntero archivo(rutaUtf8(eleccion->ruta));
+        ArchivoEntero archivo(ruta);
         archivo.flujo().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         archivo.confirmar();
     });

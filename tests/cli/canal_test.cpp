@@ -12,13 +12,16 @@
 #include <filesystem>
 #include <map>
 #include <numbers>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "cli/grafico_canal.h"
-#include "servicios/lienzo.h"
+#include "falsos/formas.h"
 #include "proceso.h"
 #include "prueba_companion.h"
+#include "servicios/dibujo.h"
+#include "servicios/lienzo.h"
 #include "tests/calendar/oraculo.h"
 
 using namespace std::chrono;
@@ -422,6 +425,35 @@ TEST(Grafico, SvgValidoQueNombraElAnio) {
     EXPECT_EQ(p.estado, 0) << p.errores;
     EXPECT_EQ(p.errores, "");
 #endif
+}
+
+TEST(Grafico, ElSvgTieneLasFormasDelDibujoUnaAUna) {
+    const auto c = canalDePrueba();
+    tarvolo::Dibujo dibujo(tarvolo::kAnchoGrafico, tarvolo::kAltoGrafico);
+    tarvolo::dibujarCanal(dibujo, c);
+    const tarvolo::Dibujo leido = tarvolo::prueba::dibujoDeSvg(tarvolo::svgCanal(c));
+    EXPECT_EQ(leido.ancho(), tarvolo::kAnchoGrafico);
+    EXPECT_EQ(leido.alto(), tarvolo::kAltoGrafico);
+    ASSERT_EQ(leido.formas().size(), dibujo.formas().size());
+    for (std::size_t i = 0; i < dibujo.formas().size(); ++i)
+        EXPECT_TRUE(leido.formas()[i] == dibujo.formas()[i])
+            << "shape " << i << ": " << dibujo.formas()[i].texto;
+    // Every kind of shape and alignment is there to compare.
+    std::set<std::pair<int, int>> vistas;
+    for (const auto& f : dibujo.formas())
+        vistas.emplace(static_cast<int>(f.tipo), static_cast<int>(f.alineacion));
+    EXPECT_GE(vistas.size(), 5u);
+}
+
+TEST(Grafico, LoQueElSvgNoDibujaComoElLienzoEsUnError) {
+    const std::string cabeza = "<svg viewBox=\"0 0 100 50\">";
+    for (const std::string forma :
+         {"<polyline points=\"0,0 5,5\" fill=\"none\" stroke=\"#000000\" stroke-width=\"3\" "
+          "stroke-linejoin=\"miter\" stroke-linecap=\"round\"/>",
+          "<polygon points=\"0,0 5,5 0,5\" fill=\"#000000\" stroke=\"#000000\"/>",
+          "<text x=\"1\" y=\"2\" font-family=\"serif\" font-size=\"200\" fill=\"#000000\">a</text>",
+          "<rect x=\"1.5\" y=\"2\" width=\"3\" height=\"4\" fill=\"#000000\"/>"})
+        EXPECT_THROW(tarvolo::prueba::dibujoDeSvg(cabeza + forma + "</svg>"), std::runtime_error) << forma;
 }
 
 // ------------------------------------------------------------ the real executable

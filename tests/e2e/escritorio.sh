@@ -141,7 +141,7 @@ clic_en() {
   xdotool mousemove $((x + $2 / 15)) $((y + al - $4 / 15 + $3 / 15)) click 1
 }
 
-# --- Set-up: a default printer that writes PDF files (for step 5, where this
+# --- Set-up: a default printer that writes PDF files (for steps 5 and 6, where this
 # machine can run a print server), the X server and the notification area ---
 iniciar_impresora
 
@@ -239,7 +239,7 @@ esperar $L muestra_descripcion 'Semana Actual' 2005-01-01 || {
 }
 foto 4-semana-actual "$(titulada 'Semana Actual')"
 # "Cancelar" only closes the menu.
-elegir 4
+elegir 5
 visible 'Semana Actual' || fail "Cancelar cerró «Semana Actual»"
 
 elegir 2
@@ -256,7 +256,7 @@ esperar $L visible 'Semanas del año' || fail "Ver Semanas Epidemiológicas del 
 esperar $L oculta 'Buscar Semana Por Día' || fail "«Buscar Semana Por Día» siguió abierta"
 foto 6-semanas-del-anio "$(titulada 'Semanas del año')"
 
-elegir 5
+elegir 6
 esperar $L visible 'Acerca de Tarvolo' || fail "Acerca de... no abrió «Acerca de Tarvolo»"
 visible 'Semanas del año' || fail "Acerca de... cerró «Semanas del año»"
 foto 7-acerca-de "$(titulada 'Acerca de Tarvolo')"
@@ -319,7 +319,55 @@ if [ -n "$impresora" ]; then
   esperar $L eval '! hay_mensaje' || fail "la confirmación no se cerró"
 fi
 
-# --- 6. Salir: the program ends at once and takes its icon along ---
+# --- 6. The endemic channel of a case list: its path typed in the box,
+# Enter (Mostrar), the verdict the companion gives for the same list and
+# the program's today, then the page printed ---
+canal='Canal endémico'
+casos="$out/casos.csv"
+"$fuentes/bench/convertir/generar.py" 5000 "$casos"
+elegir 4
+esperar $L visible "$canal" || fail "Ver Canal Endémico... no abrió «$canal»"
+esperar $L oculta "$rango" || fail "«$rango» siguió abierta"
+# The window opens with the focus in the file box.
+esperar $L en_caja_de_linea "$canal" || fail "«$canal» no abrió con el foco en el archivo"
+xdotool type "$casos"
+esperar $L eval '[ "$(texto_enfocado "$canal")" = "$casos" ]' || fail "la ruta de la lista no quedó escrita"
+xdotool key Return
+# Its last week with cases, as the companion computes it on the same day.
+veredicto=$(faketime -f '@2005-01-01 10:00:00' "$cli" canal "$casos" 2>/dev/null | tr -d '\r' | awk -F';' '
+  NR > 1 && $7 != "" && $7 > 0 {
+    v = "Semana " $1 " (" $2 " al " $3 "): " $7 ($7 == 1 ? " caso" : " casos") ", zona de " $8 }
+  END { print v }')
+[ -n "$veredicto" ] || fail "el compañero no dio el canal de $casos"
+veredicto_en_pantalla() { controles "$canal" | awk -F'\t' '$1 == "label" && $2 ~ /^Semana / {print $2; exit}'; }
+esperar $((3 * L)) eval '[ "$(veredicto_en_pantalla)" = "$veredicto" ]' || {
+  controles "$canal" >"$out/controles.txt" 2>&1 || true
+  fail "«$canal» no dijo «$veredicto» (ver $out/controles.txt)"
+}
+echo "escritorio: $veredicto"
+foto 11-canal-endemico "$(titulada "$canal")"
+if [ -n "$impresora" ]; then
+  touch "$out/antes-del-canal"
+  clic_en "$canal" 5227 1207 7860  # cmdPrint
+  pdf_del_canal() { find "$pdf_out" -name '*.pdf' -newer "$out/antes-del-canal" 2>/dev/null | head -n1 | grep .; }
+  esperar $((3 * L)) pdf_del_canal || fail "el canal no llegó impreso a $pdf_out"
+  esperar $L hay_mensaje || fail "no se confirmó la impresión del canal"
+  foto 12-canal-impreso "$(mensaje)"
+  pdf=$(pdf_del_canal)
+  esperar $L eval 'pdfinfo "$pdf" | grep -qE "^Pages: +1\$"' || fail "el canal impreso no es una página"
+  cp "$pdf" "$out/canal.pdf"
+  # The queue's paper stands upright and cups-pdf turns a landscape page onto
+  # it: the page the program handed over is the one that lies across.
+  documento=$(ls -t "$impresora"/spool/d*-001 | head -n1)
+  pdfinfo "$documento" | awk '/^Page size:/ { exit !($3 > $5) }' || fail "el canal no se imprimió apaisado"
+  pdftotext "$documento" "$out/canal.txt"
+  tr -s ' \t\r\n\f' ' ' <"$out/canal.txt" | grep -qF 'Canal endémico 2004' ||
+    fail "lo impreso no nombra «Canal endémico 2004» (ver $out/canal.txt)"
+  xdotool windowfocus --sync "$(mensaje)" key Return
+  esperar $L eval '! hay_mensaje' || fail "la confirmación del canal no se cerró"
+fi
+
+# --- 7. Salir: the program ends at once and takes its icon along ---
 abrir_menu
 xdotool key Up Return
 salida_ms=$(ahora_ms)
@@ -328,7 +376,7 @@ echo "escritorio: el programa terminó $(( $(ahora_ms) - salida_ms )) ms despué
 wait "$tarvolo_pid" || fail "Salir terminó con estado $?"
 ! icono || fail "el icono siguió en el área de notificación"
 
-# --- 7. No notification area: the current-week window stands in for it ---
+# --- 8. No notification area: the current-week window stands in for it ---
 kill "$trayer_pid"
 esperar $L eval '! panel' || fail "trayer no se cerró"
 arrancar sin-bandeja

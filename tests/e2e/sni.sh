@@ -128,7 +128,7 @@ import -window root "$out/semana-actual.png"
 # --- The published menu: what hosts that draw the menu themselves show ---
 sni menu >"$out/menu.txt" || fail "el programa no publicó su menú"
 printf '%s\n' 'Ver Semana Epidemiológica Actual' 'Buscar Semana Epidemiológica por Día' \
-  'Ver Semanas Epidemiológicas del Año' 'Cancelar' 'Acerca de...' 'Salir' >"$out/menu-esperado.txt"
+  'Ver Semanas Epidemiológicas del Año' 'Ver Canal Endémico...' 'Cancelar' 'Acerca de...' 'Salir' >"$out/menu-esperado.txt"
 diff "$out/menu-esperado.txt" "$out/menu.txt" >"$out/menu.diff" || fail "el menú publicado no es el del programa ($out/menu.diff)"
 sni elegir 'Buscar Semana Epidemiológica por Día' || fail "no se pudo elegir en el menú publicado"
 esperar $L visible 'Buscar Semana Por Día' || fail "el menú publicado no abrió «Buscar Semana Por Día»"

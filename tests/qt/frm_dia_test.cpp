@@ -50,8 +50,9 @@ TEST_F(FrmDiaTest, OpensOnTodayWithoutMessagesAfterTwoPartialDates) {
 
 TEST_F(FrmDiaTest, WindowCaptionMenusLayoutAndFocus) {
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Buscar Semana Por Día"));
-    EXPECT_EQ(barraDeMenus(w),
-              (QStringList{"&Archivo[&Salir]", "Semanas[Actual|Por Año|~Por Día]", "Acerca de.."}));
+    EXPECT_EQ(
+        barraDeMenus(w),
+        (QStringList{"&Archivo[&Salir]", "Semanas[Actual|Por Año|~Por Día|Canal Endémico]", "Acerca de.."}));
     EXPECT_EQ(hijo(w, "area")->size(), QSize(pixeles(w, 4605), pixeles(w, 5685)));
     EXPECT_EQ(hijo(w, "Calendar1")->geometry(), enPixeles(w, 675, 960, 3240, 2535));
     EXPECT_EQ(hijo(w, "txtAnio")->geometry(), enPixeles(w, 2925, 3720, 855, 285));

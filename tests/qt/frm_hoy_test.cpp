@@ -23,8 +23,8 @@ TEST_F(FrmHoyTest, WindowCaptionMenusAndLayout) {
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Semana Actual"));
     EXPECT_FALSE(w->windowIcon().isNull());
     EXPECT_FALSE(w->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-    EXPECT_EQ(barraDeMenus(w),
-              (QStringList{"&Archivo[&Salir]", "&Semanas[Por A&ño|&Por Día]", "A&cerca de..."}));
+    EXPECT_EQ(barraDeMenus(w), (QStringList{"&Archivo[&Salir]", "&Semanas[Por A&ño|&Por Día|&Canal Endémico]",
+                                            "A&cerca de..."}));
     EXPECT_EQ(hijo(w, "area")->size(), QSize(pixeles(w, 5190), pixeles(w, 3525)));
     EXPECT_EQ(hijo(w, "lblSemana")->geometry(), enPixeles(w, 165, 1320, 4860, 1170));
     EXPECT_EQ(hijo(w, "cmdAceptar")->geometry(), enPixeles(w, 1680, 2760, 1815, 495));

@@ -63,11 +63,11 @@ TEST_F(FrmIniQtTest, ItsWindowIsNeverShownAndItsMenuOnlyPopsUp) {
         nombres << a->objectName();
         textos << (a->isSeparator() ? QStringLiteral("-") : a->text());
     }
-    EXPECT_EQ(nombres, (QStringList{"mnuHoy", "mnuDia", "mnuAnio", "relleno", "mnuCancelar", "relleno2",
-                                    "mnuAbout", "mnuExit"}));
+    EXPECT_EQ(nombres, (QStringList{"mnuHoy", "mnuDia", "mnuAnio", "mnuCanal", "relleno", "mnuCancelar",
+                                    "relleno2", "mnuAbout", "mnuExit"}));
     EXPECT_EQ(textos, (QStringList{"Ver Semana Epidemiológica Actual", "Buscar Semana Epidemiológica por Día",
-                                   "Ver Semanas Epidemiológicas del Año", "-", "Cancelar", "-",
-                                   "Acerca de...", "Salir"}));
+                                   "Ver Semanas Epidemiológicas del Año", "Ver Canal Endémico...", "-",
+                                   "Cancelar", "-", "Acerca de...", "Salir"}));
 }
 
 TEST_F(FrmIniQtTest, RightButtonUpLeavesAMenuTheTrayAlreadyShowsAlone) {

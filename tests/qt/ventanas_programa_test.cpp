@@ -10,10 +10,14 @@
 #include <QTest>
 
 #include "entorno_ventanas.h"
+#include "qt/dialogos_qt.h"
+#include "qt/hilo_ventanas_qt.h"
 #include "qt/impresora_qt.h"
 #include "qt/lanzador_qt.h"
+#include "qt/lienzo_qt.h"
 #include "qt/recursos_qt.h"
 #include "windows/frm_about.h"
+#include "windows/frm_canal.h"
 #include "windows/frm_dia.h"
 #include "windows/frm_hoy.h"
 #include "windows/frm_rango.h"
@@ -43,10 +47,13 @@ protected:
     std::unique_ptr<Registro> registro = registroDelSistema();
     LanzadorQt lanzador;
     FabricaImpresora impresora = [] { return std::make_unique<ImpresoraQt>(); };
+    DialogosQt dialogos;
+    HiloVentanasQt hilo;
+    ServiciosCanal canal{dialogos, hilo, pngDeDibujo};
 };
 
 TEST_F(VentanasDelProgramaTest, RegistersTheFiveWindowsWithTheirRealBackEnds) {
-    VentanasDelPrograma programa(servicios, impresora, *registro, lanzador);
+    VentanasDelPrograma programa(servicios, impresora, *registro, lanzador, canal);
     EXPECT_NE(dynamic_cast<frmHoy*>(ventanas.mostrar("frmHoy")), nullptr);
     ASSERT_NE(dynamic_cast<frmDia*>(ventanas.mostrar("frmDia")), nullptr);
     auto* calendario = mostrar("frmDia")->findChild<QCalendarWidget*>(QStringLiteral("Calendar1"));
@@ -55,18 +62,19 @@ TEST_F(VentanasDelProgramaTest, RegistersTheFiveWindowsWithTheirRealBackEnds) {
     EXPECT_NE(dynamic_cast<frmRango*>(ventanas.mostrar("frmRango")), nullptr);
     EXPECT_NE(dynamic_cast<frmSplash*>(ventanas.mostrar("frmSplash")), nullptr);
     EXPECT_NE(dynamic_cast<frmAbout*>(ventanas.mostrar("frmAbout")), nullptr);
+    EXPECT_NE(dynamic_cast<frmCanal*>(ventanas.mostrar("frmCanal")), nullptr);
     EXPECT_TRUE(mensajes.textos.empty());
 }
 
 TEST_F(VentanasDelProgramaTest, SystemInformationIsUnavailableOnThisMachine) {
-    VentanasDelPrograma programa(servicios, impresora, *registro, lanzador);
+    VentanasDelPrograma programa(servicios, impresora, *registro, lanzador, canal);
     QWidget* about = mostrar("frmAbout");
     QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
     EXPECT_EQ(mensajes.textos, std::vector<std::string>{std::string(kInfoSistemaNoDisponible)});
 }
 
 TEST_F(VentanasDelProgramaTest, PickInTheRealCalendarReachesTheBoxes) {
-    VentanasDelPrograma programa(servicios, impresora, *registro, lanzador);
+    VentanasDelPrograma programa(servicios, impresora, *registro, lanzador, canal);
     QWidget* dia = mostrar("frmDia");
     auto* calendario = dia->findChild<QCalendarWidget*>(QStringLiteral("Calendar1"));
     // Enter on the calendar is the control's "activated": a pick.
@@ -78,7 +86,7 @@ TEST_F(VentanasDelProgramaTest, PickInTheRealCalendarReachesTheBoxes) {
 
 TEST_F(VentanasDelProgramaTest, ClosingTheProgramTakesOpenWindowsFirst) {
     {
-        VentanasDelPrograma programa(servicios, impresora, *registro, lanzador);
+        VentanasDelPrograma programa(servicios, impresora, *registro, lanzador, canal);
         ventanas.mostrar("frmAbout");
         ventanas.mostrar("frmDia");
     }

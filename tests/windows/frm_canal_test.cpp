@@ -230,8 +230,10 @@ TEST_F(VentanaCanal, AbrirPutsTheChosenFileInTheBoxAndCancelLeavesIt) {
 TEST_F(VentanaCanal, SavesTheChartWholeAsSvgOrPngAndNothingWhenCancelled) {
     abrir("frmCanal");
     mostrar(archivo("conteos.csv", conteos()));
+    // A bare name takes the chosen kind's extension.
     const std::string svg = (carpeta / "canal.svg").string(), png = (carpeta / "canal.png").string();
-    dialogos.guardarResponde = {Dialogos::Eleccion{svg, 0}, Dialogos::Eleccion{png, 1}, std::nullopt};
+    dialogos.guardarResponde = {Dialogos::Eleccion{svg, 0},
+                                Dialogos::Eleccion{(carpeta / "canal").string(), 1}, std::nullopt};
     for (int i = 0; i < 3; ++i) w().pulsar("cmdGuardar");
     ASSERT_EQ(dialogos.preguntas.size(), 3U);
     EXPECT_EQ(dialogos.preguntas[0].propuesto, "canal-endemico-2026.svg");
