@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 
+#include "caras_win32.h"
+#include "lienzo_gdi.h"
 #include "shell/programa.h"
 #include "texto_utf16.h"
 
@@ -12,16 +15,6 @@ namespace {
 
 constexpr int kTwipsPorPulgada = 1440;
 constexpr int kTwipsPorPunto = 20;
-
-// The desktop's plain face, as the other back ends take for no name.
-std::wstring fuenteDelSistema() {
-    NONCLIENTMETRICSW metricas{};
-    metricas.cbSize = sizeof metricas;
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metricas, &metricas, 0) &&
-        metricas.lfMessageFont.lfFaceName[0] != L'\0')
-        return metricas.lfMessageFont.lfFaceName;
-    return L"Arial";
-}
 
 }  // namespace
 
@@ -40,19 +33,57 @@ std::vector<std::wstring> lineasImpresas(std::string_view texto) {
     return lineas;
 }
 
-HDC abrirImpresoraPredeterminada() {
+namespace {
+
+// The printer's settings as its driver keeps them, the orientation changed;
+// empty where the driver will not say.
+std::vector<std::byte> ajustesCon(const std::wstring& nombre, short orientacion) {
+    HANDLE impresora = nullptr;
+    if (!OpenPrinterW(const_cast<wchar_t*>(nombre.c_str()), &impresora, nullptr)) return {};
+    std::vector<std::byte> ajustes;
+    const LONG largo =
+        DocumentPropertiesW(nullptr, impresora, const_cast<wchar_t*>(nombre.c_str()), nullptr, nullptr, 0);
+    if (largo >= static_cast<LONG>(sizeof(DEVMODEW))) {
+        ajustes.resize(static_cast<std::size_t>(largo));
+        auto* modo = reinterpret_cast<DEVMODEW*>(ajustes.data());
+        if (DocumentPropertiesW(nullptr, impresora, const_cast<wchar_t*>(nombre.c_str()), modo, nullptr,
+                                DM_OUT_BUFFER) == IDOK) {
+            modo->dmFields |= DM_ORIENTATION;
+            modo->dmOrientation = orientacion;
+            // The driver checks the change against what it can do.
+            if (DocumentPropertiesW(nullptr, impresora, const_cast<wchar_t*>(nombre.c_str()), modo, modo,
+                                    DM_IN_BUFFER | DM_OUT_BUFFER) != IDOK)
+                ajustes.clear();
+        } else {
+            ajustes.clear();
+        }
+    }
+    ClosePrinter(impresora);
+    return ajustes;
+}
+
+}  // namespace
+
+HDC abrirImpresoraPredeterminada(bool apaisada) {
     DWORD largo = 0;
     GetDefaultPrinterW(nullptr, &largo);
     if (largo == 0) return nullptr;
     std::wstring nombre(largo, L'\0');
     if (!GetDefaultPrinterW(nombre.data(), &largo)) return nullptr;
     nombre.resize(wcslen(nombre.c_str()));
-    return CreateDCW(L"WINSPOOL", nombre.c_str(), nullptr, nullptr);
+    // Portrait is every printer's own setting unless its user changed it.
+    const std::vector<std::byte> ajustes =
+        ajustesCon(nombre, apaisada ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT);
+    return CreateDCW(L"WINSPOOL", nombre.c_str(), nullptr,
+                     ajustes.empty() ? nullptr : reinterpret_cast<const DEVMODEW*>(ajustes.data()));
 }
 
-ImpresoraWin32::ImpresoraWin32() : ImpresoraWin32(abrirImpresoraPredeterminada) {}
+ImpresoraWin32::ImpresoraWin32() : ImpresoraWin32(Abrir(abrirImpresoraPredeterminada)) {}
 
 ImpresoraWin32::ImpresoraWin32(Abrir abrir) : abrir_(std::move(abrir)) {}
+
+ImpresoraWin32::ImpresoraWin32(std::function<HDC()> abrir)
+    : abrir_([abrir = std::move(abrir)](bool) { return abrir ? abrir() : HDC{}; }) {}
 
 ImpresoraWin32::~ImpresoraWin32() {
     // A document left open is dropped, not sent half done.
@@ -73,7 +104,7 @@ void ImpresoraWin32::cerrar() {
 
 HDC ImpresoraWin32::dispositivo() {
     if (!dc_) {
-        dc_ = abrir_ ? abrir_() : nullptr;
+        dc_ = abrir_ ? abrir_(apaisada_) : nullptr;
         if (!dc_) throw ErrorImpresion("no hay impresora predeterminada");
         // Twips, whatever the printer's resolution; the origin stays at the
         // printable area's top-left corner, with y growing upwards.
@@ -85,7 +116,7 @@ HDC ImpresoraWin32::dispositivo() {
 }
 
 void ImpresoraWin32::fijarFuente(std::string_view nombre) {
-    nombreFuente_ = nombre.empty() ? fuenteDelSistema() : utf16DeUtf8(nombre);
+    nombreFuente_ = nombre.empty() ? caraDelSistema() : utf16DeUtf8(nombre);
     fuenteCambiada_ = true;
 }
 
@@ -102,7 +133,7 @@ void ImpresoraWin32::fijarTamano(float puntos) {
 int ImpresoraWin32::prepararFuente() {
     const HDC dc = dispositivo();
     if (fuenteCambiada_) {
-        if (nombreFuente_.empty()) nombreFuente_ = fuenteDelSistema();
+        if (nombreFuente_.empty()) nombreFuente_ = caraDelSistema();
         LOGFONTW letra{};
         // Negative: the character's height, not the cell's, as points are.
         letra.lfHeight = -static_cast<LONG>(std::lround(puntos_ * kTwipsPorPunto));
@@ -162,16 +193,7 @@ void ImpresoraWin32::fijarX(float x) {
 
 void ImpresoraWin32::imprimir(std::string_view texto) {
     const int alto = prepararFuente();
-    if (!documento_) {
-        // The job's name in the print queue.
-        const std::wstring titulo = utf16DeUtf8(kTituloPrograma);
-        DOCINFOW documento{};
-        documento.cbSize = sizeof documento;
-        documento.lpszDocName = titulo.c_str();
-        if (StartDocW(dc_, &documento) <= 0) throw ErrorImpresion("la impresora no acepta el documento");
-        documento_ = true;
-        if (StartPage(dc_) <= 0) throw ErrorImpresion("la impresora no abre la página");
-    }
+    if (!documento_) empezarPagina();
     for (const std::wstring& linea : lineasImpresas(texto)) {
         // A line that would fall off the page's foot opens the next page.
         if (y_ > 0.0f && y_ + static_cast<float>(alto) > altoPagina()) {
@@ -187,6 +209,41 @@ void ImpresoraWin32::imprimir(std::string_view texto) {
         x_ = 0.0f;
         y_ += static_cast<float>(alto);
     }
+}
+
+void ImpresoraWin32::empezarPagina() {
+    const HDC dc = dispositivo();
+    if (documento_) {
+        if (EndPage(dc) <= 0 || StartPage(dc) <= 0) throw ErrorImpresion("la impresora no abre la página");
+        return;
+    }
+    // The job's name in the print queue.
+    const std::wstring titulo = utf16DeUtf8(kTituloPrograma);
+    DOCINFOW documento{};
+    documento.cbSize = sizeof documento;
+    documento.lpszDocName = titulo.c_str();
+    if (StartDocW(dc, &documento) <= 0) throw ErrorImpresion("la impresora no acepta el documento");
+    documento_ = true;
+    if (StartPage(dc) <= 0) throw ErrorImpresion("la impresora no abre la página");
+}
+
+void ImpresoraWin32::imprimirDibujo(const Dibujo& pagina) {
+    // The orientation is the device's own: a device opened for the other
+    // one, with nothing printed yet, is opened again.
+    const bool apaisada = pagina.ancho() > pagina.alto();
+    if (dc_ != nullptr && !documento_ && apaisada != apaisada_) cerrar();
+    apaisada_ = apaisada;
+    empezarPagina();
+    // In the device's own pixels: the drawing fits the printable area, whose
+    // top left corner is the origin.
+    const int guardado = SaveDC(dc_);
+    SetMapMode(dc_, MM_TEXT);
+    const RECT area{0, 0, GetDeviceCaps(dc_, HORZRES), GetDeviceCaps(dc_, VERTRES)};
+    pintarDibujo(dc_, pagina, area);
+    RestoreDC(dc_, guardado);
+    // Text printed after it starts on a page of its own.
+    x_ = 0.0f;
+    y_ = altoPagina();
 }
 
 void ImpresoraWin32::finDocumento() {

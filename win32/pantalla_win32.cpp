@@ -12,7 +12,9 @@
 
 #include "bucle_win32.h"
 #include "calendario_win32.h"
+#include "caras_win32.h"
 #include "imagenes_win32.h"
+#include "lienzo_gdi.h"
 #include "texto_utf16.h"
 
 namespace tarvolo {
@@ -22,6 +24,7 @@ namespace {
 constexpr wchar_t kClaseVentana[] = L"TarvoloVentana";
 constexpr wchar_t kClaseMarco[] = L"TarvoloMarco";
 constexpr wchar_t kClaseLinea[] = L"TarvoloLinea";
+constexpr wchar_t kClaseGrafico[] = L"TarvoloGrafico";
 // Controls and menu entries get apart from IDOK and IDCANCEL, which the
 // dialog keys use.
 constexpr int kPrimerControl = 100;
@@ -32,6 +35,7 @@ constexpr int kAltoLista = 1800;
 LRESULT CALLBACK procVentana(HWND hwnd, UINT mensaje, WPARAM w, LPARAM l);
 LRESULT CALLBACK procMarco(HWND hwnd, UINT mensaje, WPARAM w, LPARAM l);
 LRESULT CALLBACK procLinea(HWND hwnd, UINT mensaje, WPARAM w, LPARAM l);
+LRESULT CALLBACK procGrafico(HWND hwnd, UINT mensaje, WPARAM w, LPARAM l);
 
 HINSTANCE instancia() {
     return GetModuleHandleW(nullptr);
@@ -51,6 +55,9 @@ void registrarClases() {
         RegisterClassExW(&clase);
         clase.lpfnWndProc = procLinea;
         clase.lpszClassName = kClaseLinea;
+        RegisterClassExW(&clase);
+        clase.lpfnWndProc = procGrafico;
+        clase.lpszClassName = kClaseGrafico;
         RegisterClassExW(&clase);
         return true;
     }();
@@ -78,35 +85,11 @@ int dpiDe(HWND hwnd) {
     return dpi;
 }
 
-bool existeCara(const std::wstring& cara) {
-    static std::map<std::wstring, bool> vistas;
-    const auto it = vistas.find(cara);
-    if (it != vistas.end()) return it->second;
-    LOGFONTW buscada{};
-    buscada.lfCharSet = DEFAULT_CHARSET;
-    cara.copy(buscada.lfFaceName, LF_FACESIZE - 1);
-    bool hallada = false;
-    HDC dc = GetDC(nullptr);
-    EnumFontFamiliesExW(
-        dc, &buscada,
-        [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM hallada) -> int {
-            *reinterpret_cast<bool*>(hallada) = true;
-            return 0;
-        },
-        reinterpret_cast<LPARAM>(&hallada), 0);
-    ReleaseDC(nullptr, dc);
-    return vistas[cara] = hallada;
-}
-
 // A designed face, or where it is missing the system's message face, a
 // sans-serif like the one the windows were laid out in.
 std::wstring caraDisponible(std::string_view cara) {
     std::wstring pedida = utf16DeUtf8(cara.empty() ? kCaraInterfaz : cara);
-    if (existeCara(pedida)) return pedida;
-    NONCLIENTMETRICSW metricas{};
-    metricas.cbSize = sizeof metricas;
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metricas, &metricas, 0);
-    return metricas.lfMessageFont.lfFaceName;
+    return existeCara(pedida) ? pedida : caraDelSistema();
 }
 
 bool tiene(std::uint32_t estilo, Estilo bit) {
@@ -166,6 +149,14 @@ public:
     }
 
     void fijarTitulo(std::string_view titulo) override { SetWindowTextW(hwnd_, utf16DeUtf8(titulo).c_str()); }
+
+    void fijarDibujo(std::string_view nombre, const Dibujo& dibujo) override {
+        const auto it = dibujos_.find(nombre);
+        if (it == dibujos_.end()) return;
+        *it->second = dibujo;
+        if (const Hijo* h = buscar(nombre); h != nullptr && h->hwnd != nullptr)
+            InvalidateRect(h->hwnd, nullptr, FALSE);
+    }
 
     void seleccionarTodo(std::string_view nombre) override {
         const Hijo* h = buscar(nombre);
@@ -331,6 +322,8 @@ private:
     std::vector<HMENU> emergentes_;
     std::vector<HFONT> fuentes_;
     std::map<std::string, std::unique_ptr<CalendarioWin32>, std::less<>> calendarios_;
+    // What each drawing control shows; its window reads it when it paints.
+    std::map<std::string, std::unique_ptr<Dibujo>, std::less<>> dibujos_;
 };
 
 VentanaWin32* deVentana(HWND hwnd) {
@@ -499,6 +492,9 @@ void VentanaWin32::crearControl(const Control& c, int id) {
         case Clase::Linea:
             clase = kClaseLinea;
             break;
+        case Clase::Grafico:
+            clase = kClaseGrafico;
+            break;
         case Clase::Calendario: {
             auto calendario =
                 std::make_unique<CalendarioWin32>(reloj_, padre, id, RECT{x, y, x + ancho, y + alto});
@@ -520,7 +516,8 @@ void VentanaWin32::crearControl(const Control& c, int id) {
     // Right after the label that names it: what screen readers take as its name.
     if (const Hijo* rotulo = buscar(c.rotulo); rotulo != nullptr && rotulo->hwnd != nullptr)
         SetWindowPos(hwnd, rotulo->hwnd, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    if (c.clase != Clase::Imagen && c.clase != Clase::Linea && c.clase != Clase::Marco)
+    if (c.clase != Clase::Imagen && c.clase != Clase::Linea && c.clase != Clase::Marco &&
+        c.clase != Clase::Grafico)
         SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fuente(c.letra)), FALSE);
     switch (c.clase) {
         case Clase::Marco:
@@ -528,6 +525,11 @@ void VentanaWin32::crearControl(const Control& c, int id) {
                 hwnd, GWLP_USERDATA,
                 reinterpret_cast<LONG_PTR>(tiene(c.estilo, kBlanco) ? GetStockObject(WHITE_BRUSH) : fondo_));
             break;
+        case Clase::Grafico: {
+            const auto& dibujo = dibujos_[std::string(c.nombre)] = std::make_unique<Dibujo>();
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(dibujo.get()));
+            break;
+        }
         case Clase::Caja:
         case Clase::Texto:
             // No limit on the length, as designed.
@@ -843,6 +845,45 @@ LRESULT CALLBACK procLinea(HWND hwnd, UINT mensaje, WPARAM w, LPARAM l) {
     DrawEdge(dc, &r, EDGE_ETCHED, BF_TOP);
     EndPaint(hwnd, &pintura);
     return 0;
+}
+
+// A drawing on white, fitted to the control. Painted off screen first, so
+// that a chart redrawn while resized does not flicker.
+void pintarGrafico(HWND hwnd, HDC dc) {
+    RECT r{};
+    GetClientRect(hwnd, &r);
+    HDC memoria = CreateCompatibleDC(dc);
+    HBITMAP lamina = CreateCompatibleBitmap(dc, std::max<LONG>(1, r.right), std::max<LONG>(1, r.bottom));
+    const HGDIOBJ previa = SelectObject(memoria, lamina);
+    FillRect(memoria, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    if (const auto* dibujo = reinterpret_cast<const Dibujo*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)))
+        pintarDibujo(memoria, *dibujo, r);
+    BitBlt(dc, 0, 0, r.right, r.bottom, memoria, 0, 0, SRCCOPY);
+    SelectObject(memoria, previa);
+    DeleteObject(lamina);
+    DeleteDC(memoria);
+}
+
+LRESULT CALLBACK procGrafico(HWND hwnd, UINT mensaje, WPARAM w, LPARAM l) {
+    switch (mensaje) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PRINTCLIENT:
+            pintarGrafico(hwnd, reinterpret_cast<HDC>(w));
+            return 0;
+        case WM_PAINT: {
+            PAINTSTRUCT pintura;
+            HDC dc = BeginPaint(hwnd, &pintura);
+            pintarGrafico(hwnd, dc);
+            EndPaint(hwnd, &pintura);
+            return 0;
+        }
+        case WM_SIZE:
+            InvalidateRect(hwnd, nullptr, FALSE);
+            return 0;
+        default:
+            return DefWindowProcW(hwnd, mensaje, w, l);
+    }
 }
 
 }  // namespace

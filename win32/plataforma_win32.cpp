@@ -1,5 +1,6 @@
 // The program on Windows's own window system: user32 windows and menus,
-// the notification area of shell32, GDI printing, the registry of advapi32.
+// the notification area of shell32, GDI printing, the registry of advapi32,
+// the file dialogs of comdlg32.
 #include <windows.h>
 // commctrl.h needs windows.h first.
 #include <commctrl.h>
@@ -10,6 +11,8 @@
 #include "bucle_win32.h"
 #include "calendar/reloj.h"
 #include "canal_instancia_win32.h"
+#include "dialogos_win32.h"
+#include "hilo_ventanas_win32.h"
 #include "impresora_win32.h"
 #include "lanzador_win32.h"
 #include "mensajes_win32.h"
@@ -37,6 +40,10 @@ public:
     std::unique_ptr<Impresora> impresora() override { return std::make_unique<ImpresoraWin32>(); }
     Registro& registro() override { return *registro_; }
     Lanzador& lanzador() override { return lanzador_; }
+    Dialogos& dialogos() override { return dialogos_; }
+    HiloVentanas& hiloVentanas() override { return hilo_; }
+    // No PNG writer of the system's is linked in: the chart is saved as SVG.
+    EscritorPng escritorPng() override { return {}; }
 
     int bucle() override {
         MSG m{};
@@ -67,6 +74,8 @@ private:
     CanalInstanciaWin32 canal_;
     std::unique_ptr<Registro> registro_;
     LanzadorWin32 lanzador_;
+    DialogosWin32 dialogos_;
+    HiloVentanasWin32 hilo_;
     std::function<void()> aviso_;
     // Log-off and shut-down are told to top-level windows only: a hidden one
     // hears them for the program, and the icon leaves first, as with "Salir".

@@ -12,6 +12,11 @@
 //                                          (decimal) as the shell does
 //   conductor emergente N                  in the pop-up menu on screen, N presses
 //                                          of Down (of Up if negative), then Enter
+//   conductor cronometrar TÍTULO RÓTULO TEXTO BOTÓN ESPERA
+//                                          writes TEXTO as escribir does, clicks
+//                                          BOTÓN and waits (up to ten minutes) while
+//                                          a label's text starts with ESPERA; prints
+//                                          the milliseconds from the click
 // Output and arguments are UTF-8; exit status 1 when the window or control is
 // not there, 2 on a usage error. With the one argument "-" it reads its
 // arguments from standard input, one a line: Wine turns a command line into
@@ -146,6 +151,34 @@ int escribir(HWND ventana, const std::wstring& rotulo, const std::wstring& texto
     return 1;
 }
 
+// The click is sent, not posted: when it returns the window has taken it
+// and shows that it is working.
+int cronometrar(HWND ventana, const std::vector<std::wstring>& a) {
+    if (escribir(ventana, a[0], a[1]) != 0) return 1;
+    HWND boton = nullptr;
+    for (HWND c : controlesDe(ventana))
+        if (claseDe(c) == L"Button" && sinAcceso(textoDe(c)) == a[2]) boton = c;
+    if (boton == nullptr) return 1;
+    const auto trabajando = [&] {
+        for (HWND c : controlesDe(ventana))
+            if (claseDe(c) == L"Static" && textoDe(c).starts_with(a[3])) return true;
+        return false;
+    };
+    LARGE_INTEGER frecuencia{}, inicio{}, fin{};
+    QueryPerformanceFrequency(&frecuencia);
+    QueryPerformanceCounter(&inicio);
+    DWORD_PTR hecho = 0;
+    if (SendMessageTimeoutW(boton, BM_CLICK, 0, 0, SMTO_NORMAL, 60000, &hecho) == 0) return 1;
+    if (!trabajando()) return 1;
+    for (const ULONGLONG limite = GetTickCount64() + 600000; trabajando();) {
+        if (GetTickCount64() > limite) return 1;
+        Sleep(5);
+    }
+    QueryPerformanceCounter(&fin);
+    std::printf("%lld\n", (fin.QuadPart - inicio.QuadPart) * 1000 / frecuencia.QuadPart);
+    return 0;
+}
+
 int elegirMenu(HWND ventana, const std::wstring& menu, const std::wstring& entrada) {
     HMENU barra = GetMenu(ventana);
     for (int i = 0; barra != nullptr && i < GetMenuItemCount(barra); ++i) {
@@ -219,5 +252,8 @@ int main() {
     if (a[0] == "pulsar" && a.size() == 3) return pulsar(ventana, utf16DeUtf8(a[2]));
     if (a[0] == "escribir" && a.size() == 4) return escribir(ventana, utf16DeUtf8(a[2]), utf16DeUtf8(a[3]));
     if (a[0] == "menu" && a.size() == 4) return elegirMenu(ventana, utf16DeUtf8(a[2]), utf16DeUtf8(a[3]));
+    if (a[0] == "cronometrar" && a.size() == 6)
+        return cronometrar(ventana,
+                           {utf16DeUtf8(a[2]), utf16DeUtf8(a[3]), utf16DeUtf8(a[4]), utf16DeUtf8(a[5])});
     return 2;
 }

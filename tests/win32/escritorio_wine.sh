@@ -2,7 +2,8 @@
 # The Windows program under Wine, on a virtual X server with a real
 # notification area (trayer), in a Spanish Windows: the icon and its balloon,
 # the pop-up menu and each window, the year's table, a printout through a
-# private CUPS queue, a second start, and Salir. (With no notification area on the X server,
+# private CUPS queue, the endemic channel of a generated case list with its
+# printed page, a second start, and Salir. (With no notification area on the X server,
 # Wine shows one of its own, so that start is left to the Linux test.) A driver
 # in the same Wine prefix reads the windows' controls as another Windows
 # program can.
@@ -14,8 +15,8 @@ conductor_exe=$(readlink -f "$2")
 cli_exe=$(readlink -f "$3")
 out=$(readlink -f "$4")
 fuentes=$(cd "$(dirname "$0")/../.." && pwd)
-ESCRITORIO_LIMITE=230
-export CUPS_LIMITE=230
+ESCRITORIO_LIMITE=350
+export CUPS_LIMITE=350
 source "$fuentes/scripts/escritorio_virtual.sh"
 carpeta_vacia "$out"
 L=30
@@ -194,23 +195,80 @@ if [ -n "$impresora" ]; then
   esperar $L eval '! mensaje_visible' || fail "la confirmación no se cerró"
 fi
 
-# --- 5. About ---
-elegir 5
+# --- 5. The endemic channel of a generated case list ---
+elegir 4
+canal='Canal endémico'
+paso=$canal
+esperar $L visible "$canal" || fail "el menú no abrió «$canal»"
+esperar $L oculta "$rango" || fail "«$rango» siguió abierta"
+# Wine names a file in its locale's code page: where this machine has no
+# es_ES.UTF-8 it falls back to ASCII, and a name with an accent cannot be
+# opened (the Windows step's tests open one in C.UTF-8).
+if locale -a 2>/dev/null | grep -qix 'es_ES.utf-\?8'; then lista="$out/casos de señal.csv"; else lista="$out/casos de senal.csv"; fi
+python3 "$fuentes/bench/convertir/generar.py" 3000 "$lista"
+# Wine's drive Z: is the root of this machine's files.
+lista_wine="Z:${lista//\//\\}"
+# The verdict the companion gives for the same file on the same day: the last
+# week with cases, as the window words it.
+esperado_canal=$(cli canal "$lista_wine" | awk -F';' '
+  function fecha(f) { return f ~ /^[0-9]{4}-/ ? substr(f, 9, 2) "/" substr(f, 6, 2) "/" substr(f, 1, 4) : f }
+  NR > 1 && $7 != "" && $7 + 0 > 0 {v = sprintf("Semana %s (%s al %s): %s %s, zona de %s", $1, fecha($2), fecha($3),
+                                                $7, $7 == 1 ? "caso" : "casos", $8)}
+  END {print v}')
+[ -n "$esperado_canal" ] || fail "el compañero no dio el canal de $lista"
+anio_canal=$(conductor controles "$canal" | awk -F'\t' 'a && $1 == "Edit" {print $2; exit} {a = $1 == "Static" && $2 == "Año"}')
+conductor escribir "$canal" 'Lista de casos o conteos' "$lista_wine" || fail "no hay caja para la lista"
+conductor pulsar "$canal" Mostrar || fail "no hay botón Mostrar"
+veredicto() { etiquetas "$canal" | grep -E '^(Semana [0-9]+ \(|Sin casos en )'; }
+esperar $((3 * L)) veredicto || fail "«$canal» no dio su veredicto"
+[ "$(veredicto)" = "$esperado_canal" ] ||
+  fail "el veredicto «$(veredicto)» no es el del compañero, «$esperado_canal»"
+foto 7-canal-endemico
+
+if [ -n "$impresora" ]; then
+  touch "$out/antes-del-canal"
+  conductor pulsar "$canal" Imprimir || fail "no hay botón Imprimir en «$canal»"
+  pdf_canal() { find "$pdf_out" -name '*.pdf' -newer "$out/antes-del-canal" 2>/dev/null | head -n1 | grep .; }
+  esperar $((3 * L)) pdf_canal || fail "no llegó el PDF del canal a $pdf_out"
+  esperar $L mensaje_visible || fail "no se confirmó la impresión del canal"
+  conductor controles Tarvolo | grep -qF "El Canal Endémico del año $anio_canal\nha sido enviado a su impresora." ||
+    fail "la confirmación no nombra el canal de $anio_canal"
+  foto 8-canal-impreso
+  pdf=$(pdf_canal)
+  esperar $L eval 'pdfinfo "$pdf" | grep -qE "^Pages: +1\$"' || fail "el canal impreso no es una página"
+  cp "$pdf" "$out/canal.pdf"
+  # The page is wider than tall, as the drawing on it: a landscape page
+  # reaches the PDF as a portrait one turned a quarter.
+  pdfinfo "$out/canal.pdf" | awk '/^Page size:/ {a = $3; h = $5} /^Page rot:/ {r = $3 % 180}
+    END {exit !((a > h) != (r == 90))}' || fail "el canal no se imprimió apaisado"
+  # Its words only where the queue's Ghostscript keeps the fonts (see above).
+  if [ -z "$(pdffonts "$out/canal.pdf" | tail -n +3)" ]; then
+    echo "escritorio_wine: el PDF del canal no lleva letras (Ghostscript de esta máquina); no se leen sus palabras"
+  else
+    pdftotext "$out/canal.pdf" "$out/canal.txt" || fail "no se pudo leer el texto del canal impreso"
+    grep -qF "Canal endémico $anio_canal" "$out/canal.txt" || fail "el canal impreso no dice «Canal endémico $anio_canal»"
+  fi
+  conductor pulsar Tarvolo Aceptar || fail "la confirmación no tiene botón «Aceptar»"
+  esperar $L eval '! mensaje_visible' || fail "la confirmación no se cerró"
+fi
+
+# --- 6. About ---
+elegir 6
 esperar $L visible 'Acerca de Tarvolo' || fail "el menú no abrió «Acerca de Tarvolo»"
 etiquetas 'Acerca de Tarvolo' | grep -qF 'Versión 1.3.2' || fail "«Acerca de Tarvolo» no dice la versión"
-foto 7-acerca-de
+foto 9-acerca-de
 conductor pulsar 'Acerca de Tarvolo' Aceptar || fail "«Acerca de Tarvolo» no tiene «Aceptar»"
 esperar $L eval '! visible "Acerca de Tarvolo"' || fail "Aceptar no cerró «Acerca de Tarvolo»"
 
-# --- 6. One program per session: a second start hands over and ends ---
+# --- 7. One program per session: a second start hands over and ends ---
 espanol "$exe" >"$out/segunda.log" 2>&1 &
 segunda=$!
 esperar $L visible 'Semana Actual' || fail "la segunda vez no trajo «Semana Actual»"
 esperar $L eval '! kill -0 $segunda 2>/dev/null' || fail "la segunda vez siguió corriendo"
 wait "$segunda" || fail "la segunda vez terminó con estado $?"
-foto 8-segunda-vez
+foto 10-segunda-vez
 
-# --- 7. Salir: the program ends and takes its icon along ---
+# --- 8. Salir: the program ends and takes its icon along ---
 elegir -1
 esperar $L terminado || fail "Salir no terminó el programa"
 wait "$tarvolo_pid" || fail "Salir terminó con estado $?"

@@ -7,12 +7,18 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "calendar/dias.h"
 #include "calendar/error_ejecucion.h"
 #include "falsos/bandeja_grabada.h"
 #include "falsos/entorno.h"
 #include "shell/frm_ini.h"
 #include "shell/nombres_ventanas.h"
 #include "win32/bucle_win32.h"
+#include "win32/hilo_ventanas_win32.h"
 #include "win32/mensajes_win32.h"
 #include "win32/pantalla_win32.h"
 #include "win32/texto_utf16.h"
@@ -123,12 +129,11 @@ TEST_P(Lugares, TheFrameControlsAndAreaAreAsDesigned) {
     EXPECT_GE(vistos, 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Formularios, Lugares,
-                         ::testing::Values(Marcos{"frmHoy", true, true, true},
-                                           Marcos{"frmDia", true, true, true},
-                                           Marcos{"frmRango", false, true, true},
-                                           Marcos{"frmAbout", false, true, false},
-                                           Marcos{"frmSplash", false, false, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Formularios, Lugares,
+    ::testing::Values(Marcos{"frmHoy", true, true, true}, Marcos{"frmDia", true, true, true},
+                      Marcos{"frmRango", false, true, true}, Marcos{"frmCanal", false, true, true},
+                      Marcos{"frmAbout", false, true, false}, Marcos{"frmSplash", false, false, false}));
 
 struct TextoMostrado {
     const char* forma;
@@ -179,6 +184,92 @@ TEST_F(FormulariosWin32, ASplashLabelSizedToItsTextGrowsLeftwards) {
     EXPECT_EQ(r.right - r.left, cargado);
     EXPECT_EQ(r.right, pixeles(6000) + designado);
     EXPECT_EQ(r.top, pixeles(3300));
+}
+
+// The endemic channel's window with the real windows' thread: the reading
+// runs on a thread of its own and its result comes back through the loop.
+class CanalWin32 : public ::testing::Test {
+protected:
+    CanalWin32() {
+        wchar_t temporal[MAX_PATH];
+        carpeta_ = utf8DeUtf16(std::wstring_view(temporal, GetTempPathW(MAX_PATH, temporal))) + "Canal " +
+                   std::to_string(GetCurrentProcessId());
+        CreateDirectoryW(utf16DeUtf8(carpeta_).c_str(), nullptr);
+    }
+    ~CanalWin32() override {
+        ventanas.descargarTodas();
+        DeleteFileW(utf16DeUtf8(lista()).c_str());
+        RemoveDirectoryW(utf16DeUtf8(carpeta_).c_str());
+    }
+    std::string lista() const { return carpeta_ + "\\casos de señal.csv"; }
+    HWND control(std::string_view nombre) const {
+        return PantallaWin32::control(ventanas.abierta("frmCanal")->ventana(), nombre);
+    }
+
+    // Monday 14 December 2026, in week 50, which has no cases yet: week 49
+    // (6 to 12 December) is the last with cases.
+    RelojFijo reloj{2026y / std::chrono::December / 14};
+    MensajesGrabados mensajes;
+    PantallaWin32 pantalla{reloj};
+    Ventanas ventanas{pantalla};
+    Servicios servicios{ventanas, mensajes, reloj};
+    RegistroFalso registro;
+    LanzadorFalso lanzador;
+    DialogosFalsos dialogos;
+    HiloVentanasWin32 hilo;
+    std::vector<std::string> llamadas;
+    VentanasDelPrograma programa{servicios, [this] { return std::make_unique<ImpresoraGrabada>(llamadas); },
+                                 registro, lanzador, ServiciosCanal{dialogos, hilo, {}}};
+
+private:
+    std::string carpeta_;
+};
+
+// A case list as a spreadsheet exports it: week 49 of 2021 to 2025 with 10,
+// 20, 30, 40 and 50 cases (quartiles 20, 30 and 40), and 37 cases in week
+// 49 of 2026, between the median and the third quartile.
+std::string listaDeCasos() {
+    std::string csv = "id;fecha_inicio\r\n";
+    int id = 0;
+    const auto casos = [&](int anio, int cuantos) {
+        // The Tuesday of week 49.
+        const std::chrono::year_month_day dia{domingoDeSemana1(anio) + std::chrono::days{48 * 7 + 2}};
+        char fecha[32];
+        std::snprintf(fecha, sizeof fecha, "%02u/%02u/%d 12:30:00", static_cast<unsigned>(dia.day()),
+                      static_cast<unsigned>(dia.month()), static_cast<int>(dia.year()));
+        for (int i = 0; i < cuantos; ++i) csv += std::to_string(++id) + ";" + fecha + "\r\n";
+    };
+    for (int anio = 2021; anio <= 2025; ++anio) casos(anio, 10 * (anio - 2020));
+    casos(2026, 37);
+    return csv;
+}
+
+TEST_F(CanalWin32, MostrarReadsOffTheWindowsThreadAndEndsWithTheVerdictAnErrorKeepsIt) {
+    { std::ofstream(std::filesystem::path(utf16DeUtf8(lista())), std::ios::binary) << listaDeCasos(); }
+    ventanas.mostrar("frmCanal");
+    atenderMensajes();
+    EXPECT_EQ(textoDe(control("txtAnio")), "2026");
+    EXPECT_EQ(textoDe(control("txtHistoria")), "5");
+    EXPECT_EQ(textoDe(control("cboMetodo")), "Cuartiles");
+    // As the user would: the path typed, Mostrar clicked.
+    SetWindowTextW(control("txtArchivo"), utf16DeUtf8(lista()).c_str());
+    SendMessageW(control("cmdMostrar"), BM_CLICK, 0, 0);
+    const HWND veredicto = control("lblVeredicto");
+    // The answer comes through the loop only, so this is still the wait.
+    EXPECT_EQ(textoDe(veredicto), "Calculando el canal endémico de «casos de señal.csv»...");
+    const std::string esperado = "Semana 49 (06/12/2026 al 12/12/2026): 37 casos, zona de alerta";
+    ASSERT_TRUE(atenderHasta([&] { return !textoDe(veredicto).starts_with("Calculando"); }, 120s))
+        << textoDe(veredicto);
+    EXPECT_EQ(textoDe(veredicto), esperado);
+    EXPECT_TRUE(mensajes.textos.empty());
+
+    // A file that is not there: the companion's message, and the verdict stays.
+    SetWindowTextW(control("txtArchivo"), utf16DeUtf8(lista() + ".no").c_str());
+    SendMessageW(control("cmdMostrar"), BM_CLICK, 0, 0);
+    ASSERT_TRUE(atenderHasta([&] { return !mensajes.textos.empty(); }, 120s));
+    EXPECT_NE(mensajes.textos.front().find("casos de señal.csv.no"), std::string::npos)
+        << mensajes.textos.front();
+    ASSERT_TRUE(atenderHasta([&] { return textoDe(veredicto) == esperado; }, 120s)) << textoDe(veredicto);
 }
 
 struct Ruta {
@@ -254,8 +345,8 @@ TEST_P(MenuDeIni, TheIconsMenuShowsTheChosenWindow) {
 
 INSTANTIATE_TEST_SUITE_P(Tabla, MenuDeIni,
                          ::testing::Values(Eleccion{1, {"frmHoy"}}, Eleccion{2, {"frmDia"}},
-                                           Eleccion{3, {"frmRango"}}, Eleccion{4, {}},
-                                           Eleccion{5, {"frmAbout"}}, Eleccion{6, {}, 1}));
+                                           Eleccion{3, {"frmRango"}}, Eleccion{4, {"frmCanal"}},
+                                           Eleccion{5, {}}, Eleccion{6, {"frmAbout"}}, Eleccion{7, {}, 1}));
 
 TEST_F(FormulariosWin32, TheSplashClosesWhenItsTimerFires) {
     const auto antes = std::chrono::steady_clock::now();

@@ -176,5 +176,94 @@ TEST_F(PantallaWin32Test, TimerTicksUntilStoppedAndTheFrameOnlyAsksToClose) {
     EXPECT_FALSE(IsWindow(hecha));
 }
 
+// A drawing 2 wide by 1 high, red all over: in a square control it fills
+// the width, and white bands are left above and below.
+Dibujo rojoApaisado() {
+    Dibujo d(2000, 1000);
+    d.rectangulo({0, 0}, 2000, 1000, {255, 0, 0});
+    return d;
+}
+
+constexpr Control kConGrafico[] = {grafico("picUno", {120, 120, 2880, 2880})};
+constexpr DisenoVentana kDisenoGrafico = ventana("frmGrafico", "Gráfico", {3120, 3120}, kConGrafico);
+
+// The control as it paints itself, into a bitmap of the test's own.
+class Captura {
+public:
+    explicit Captura(HWND control) {
+        GetClientRect(control, &area);
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), area.right, -area.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        dc_ = CreateCompatibleDC(nullptr);
+        lamina_ =
+            CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixeles_), nullptr, 0);
+        previa_ = SelectObject(dc_, lamina_);
+        // Black first: white seen afterwards was painted.
+        PatBlt(dc_, 0, 0, area.right, area.bottom, BLACKNESS);
+        SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_), PRF_CLIENT);
+        GdiFlush();
+    }
+    ~Captura() {
+        SelectObject(dc_, previa_);
+        DeleteObject(lamina_);
+        DeleteDC(dc_);
+    }
+    Captura(const Captura&) = delete;
+    Captura& operator=(const Captura&) = delete;
+    // 0xRRGGBB.
+    std::uint32_t en(int x, int y) const { return pixeles_[y * area.right + x] & 0xFFFFFFU; }
+    RECT area{};
+
+private:
+    HDC dc_;
+    HBITMAP lamina_;
+    HGDIOBJ previa_;
+    std::uint32_t* pixeles_ = nullptr;
+};
+
+constexpr std::uint32_t kBlanco = 0xFFFFFF, kRojo = 0xFF0000;
+
+TEST(GraficoWin32, ShowsACopyOfItsDrawingFittedOnWhiteAndEmptyLeavesItWhite) {
+    RelojFijo reloj{std::chrono::year{2005} / std::chrono::March / 5};
+    PantallaWin32 pantalla{reloj};
+    Grabador receptor;
+    const auto v = pantalla.crear(kDisenoGrafico, receptor);
+    v->mostrar();
+    const HWND pic = PantallaWin32::control(*v, "picUno");
+    ASSERT_NE(pic, nullptr);
+    {
+        const Captura nuevo(pic);
+        EXPECT_EQ(nuevo.en(nuevo.area.right / 2, nuevo.area.bottom / 2), kBlanco);
+    }
+    // The drawing it was given is gone; the control kept its own.
+    v->fijarDibujo("picUno", rojoApaisado());
+    atenderMensajes();
+    const Captura lleno(pic);
+    const int ancho = lleno.area.right, alto = lleno.area.bottom;
+    ASSERT_GT(ancho, 20);
+    ASSERT_EQ(ancho, alto);
+    // The band the drawing takes: the middle half of the height, all the width.
+    struct Muestra {
+        int x, y;
+        std::uint32_t color;
+    };
+    const Muestra kMuestras[] = {
+        {ancho / 2, alto / 2, kRojo},           {1, alto / 2, kRojo},
+        {ancho - 2, alto / 2, kRojo},           {ancho / 2, alto / 4 + 2, kRojo},
+        {ancho / 2, 3 * alto / 4 - 3, kRojo},   {ancho / 2, 2, kBlanco},
+        {ancho / 2, alto / 4 - 3, kBlanco},     {ancho / 2, alto - 2, kBlanco},
+        {ancho / 2, 3 * alto / 4 + 2, kBlanco},
+    };
+    for (const Muestra& m : kMuestras) EXPECT_EQ(lleno.en(m.x, m.y), m.color) << m.x << "," << m.y;
+
+    v->fijarDibujo("picUno", Dibujo(2000, 1000));
+    const Captura vacio(pic);
+    for (const Muestra& m : kMuestras) EXPECT_EQ(vacio.en(m.x, m.y), kBlanco) << m.x << "," << m.y;
+    // A name that is no drawing control changes nothing.
+    v->fijarDibujo("picOtro", rojoApaisado());
+    const Captura igual(pic);
+    EXPECT_EQ(igual.en(ancho / 2, alto / 2), kBlanco);
+}
+
 }  // namespace
 }  // namespace tarvolo

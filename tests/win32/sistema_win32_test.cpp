@@ -1,16 +1,27 @@
 // The Windows back end's other system services: the midnight alarm, the
-// channel between starts, the launcher and the printer.
+// channel between starts, the launcher, the printer, the way back to the
+// windows' thread and the file dialogs.
 
 #include <gtest/gtest.h>
 #include <windows.h>
+// After windows.h, which they need.
+#include <commdlg.h>
+#include <dlgs.h>
 
+#include <atomic>
 #include <ctime>
+#include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <tuple>
+#include <vector>
 
 #include "bombear.h"
+#include "servicios/dibujo.h"
 #include "win32/canal_instancia_win32.h"
+#include "win32/dialogos_win32.h"
+#include "win32/hilo_ventanas_win32.h"
 #include "win32/impresora_win32.h"
 #include "win32/lanzador_win32.h"
 #include "win32/temporizador_limite_win32.h"
@@ -180,6 +191,149 @@ TEST(ImpresoraWin32, MeasuresInTwipsLineByLineAndADeviceThatRefusesTheDocumentTh
     EXPECT_NEAR(impresora.altoPagina(), alto, 1.0f);
     EXPECT_GT(impresora.anchoPagina(), 0.0f);
     EXPECT_THROW(impresora.imprimir("Semana 1"), ErrorImpresion);
+}
+
+TEST(ImpresoraWin32, ADrawingPageAsksForTheOrientationItsShapeNeedsAndFailsAsTheOtherOperations) {
+    struct Caso {
+        int ancho, alto;
+        bool apaisada;
+    };
+    for (const Caso c : {Caso{14400, 8640, true}, Caso{8640, 14400, false}, Caso{1000, 1000, false}}) {
+        std::vector<bool> pedidas;
+        ImpresoraWin32 sinImpresora([&](bool apaisada) {
+            pedidas.push_back(apaisada);
+            return HDC{};
+        });
+        Dibujo pagina(c.ancho, c.alto);
+        pagina.rectangulo({0, 0}, 100, 100, {0, 0, 0});
+        EXPECT_THROW(sinImpresora.imprimirDibujo(pagina), ErrorImpresion);
+        EXPECT_EQ(pedidas, std::vector<bool>{c.apaisada}) << c.ancho << "x" << c.alto;
+        EXPECT_NO_THROW(sinImpresora.finDocumento());
+    }
+    // A device measured first in portrait is opened again, turned, for a
+    // wide page; one that takes no document fails there.
+    std::vector<bool> pedidas;
+    ImpresoraWin32 memoria([&](bool apaisada) {
+        pedidas.push_back(apaisada);
+        return CreateCompatibleDC(nullptr);
+    });
+    EXPECT_GT(memoria.anchoPagina(), 0.0f);
+    EXPECT_THROW(memoria.imprimirDibujo(Dibujo(14400, 8640)), ErrorImpresion);
+    EXPECT_EQ(pedidas, (std::vector<bool>{false, true}));
+}
+
+TEST(HiloVentanasWin32, RunsWhatOtherThreadsSendOnItsOwnThreadInOrderFromTheLoop) {
+    HiloVentanasWin32 hilo;
+    const DWORD propio = GetCurrentThreadId();
+    std::vector<int> hechas;
+    std::vector<DWORD> hilos;
+    // Sent from here too, before the others: it waits for the loop.
+    hilo.enviar([&] { hechas.push_back(0); });
+    EXPECT_TRUE(hechas.empty());
+    constexpr int kPorHilo = 500;
+    std::vector<std::thread> enviadores;
+    for (int h = 1; h <= 2; ++h)
+        enviadores.emplace_back([&, h] {
+            for (int i = 1; i <= kPorHilo; ++i)
+                hilo.enviar([&, n = h * 10000 + i] {
+                    hechas.push_back(n);
+                    hilos.push_back(GetCurrentThreadId());
+                });
+        });
+    for (std::thread& t : enviadores) t.join();
+    ASSERT_TRUE(bombearHasta([&] { return hechas.size() == 1 + 2 * kPorHilo; }, 20000));
+    EXPECT_EQ(hechas.front(), 0);
+    // Each sender's tasks in the order it sent them, all on this thread.
+    for (int h = 1; h <= 2; ++h) {
+        std::vector<int> deEste;
+        for (int n : hechas)
+            if (n / 10000 == h) deEste.push_back(n % 10000);
+        ASSERT_EQ(deEste.size(), static_cast<std::size_t>(kPorHilo));
+        for (int i = 0; i < kPorHilo; ++i) EXPECT_EQ(deEste[static_cast<std::size_t>(i)], i + 1);
+    }
+    EXPECT_EQ(std::count(hilos.begin(), hilos.end(), propio), static_cast<long>(hilos.size()));
+}
+
+TEST(HiloVentanasWin32, TasksStillWaitingWhenItGoesAreDroppedUnrunAndReleased) {
+    auto testigo = std::make_shared<int>(0);
+    bool corrio = false;
+    {
+        HiloVentanasWin32 hilo;
+        std::thread([&, testigo] { hilo.enviar([&corrio, testigo] { corrio = true; }); }).join();
+        EXPECT_EQ(testigo.use_count(), 2);  // the waiting task holds it
+    }
+    EXPECT_EQ(testigo.use_count(), 1);
+    prueba::bombearPendientes();
+    EXPECT_FALSE(corrio);
+}
+
+// The user's hands in a file dialog, on a thread of their own while the
+// dialog runs: waits for it by its title, picks a kind, types a name and
+// presses a button.
+class Usuario {
+public:
+    Usuario(std::wstring titulo, int tipo, std::wstring nombre, int boton)
+        : hilo_([=, this] { actuar(titulo, tipo, nombre, boton); }) {}
+    ~Usuario() { hilo_.join(); }
+    Usuario(const Usuario&) = delete;
+    Usuario& operator=(const Usuario&) = delete;
+    std::atomic<bool> vio = false;
+
+private:
+    void actuar(const std::wstring& titulo, int tipo, const std::wstring& nombre, int boton) {
+        HWND dialogo = nullptr;
+        for (const ULONGLONG fin = GetTickCount64() + 30000; dialogo == nullptr && GetTickCount64() < fin;) {
+            dialogo = FindWindowW(L"#32770", titulo.c_str());
+            if (dialogo == nullptr) MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, 0);
+        }
+        if (dialogo == nullptr) return;
+        vio = true;
+        if (const HWND tipos = GetDlgItem(dialogo, cmb1); tipos != nullptr && tipo >= 0) {
+            SendMessageW(tipos, CB_SETCURSEL, static_cast<WPARAM>(tipo), 0);
+            // Systems differ on which of the two the dialog heeds.
+            for (const WORD aviso : {CBN_SELCHANGE, CBN_SELENDOK})
+                SendMessageW(dialogo, WM_COMMAND, MAKEWPARAM(cmb1, aviso), reinterpret_cast<LPARAM>(tipos));
+        }
+        HWND campo = GetDlgItem(dialogo, cmb13);
+        if (campo == nullptr) campo = GetDlgItem(dialogo, edt1);
+        SetWindowTextW(campo, nombre.c_str());
+        PostMessageW(dialogo, WM_COMMAND, MAKEWPARAM(boton, BN_CLICKED), 0);
+    }
+    std::thread hilo_;
+};
+
+TEST(DialogosWin32, SaveAddsTheChosenKindsExtensionOpenAnswersTheFileAndCancelAnswersNothing) {
+    wchar_t temporal[MAX_PATH];
+    const std::string carpeta = utf8DeUtf16(std::wstring_view(temporal, GetTempPathW(MAX_PATH, temporal))) +
+                                "Canal año " + std::to_string(GetCurrentProcessId());
+    ASSERT_TRUE(CreateDirectoryW(utf16DeUtf8(carpeta).c_str(), nullptr));
+    const TipoArchivo kGraficos[] = {{"Gráfico SVG", "*.svg"}, {"Imagen PNG", "*.png"}};
+    DialogosWin32 dialogos;
+    {
+        Usuario usuario(L"Guardar gráfico", 1, L"gráfico", IDOK);
+        const auto eleccion = dialogos.guardar("Guardar gráfico", carpeta + "\\canal.svg", kGraficos);
+        ASSERT_TRUE(usuario.vio);
+        ASSERT_TRUE(eleccion.has_value());
+        EXPECT_EQ(eleccion->ruta, carpeta + "\\gráfico.png");
+        EXPECT_EQ(eleccion->tipo, 1U);
+    }
+    {
+        Usuario usuario(L"Guardar gráfico", -1, L"otro", IDCANCEL);
+        EXPECT_FALSE(dialogos.guardar("Guardar gráfico", carpeta + "\\canal.svg", kGraficos).has_value());
+        EXPECT_TRUE(usuario.vio);
+    }
+    const std::string lista = carpeta + "\\casos señalados.csv";
+    const HANDLE archivo = CreateFileW(utf16DeUtf8(lista).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(archivo, INVALID_HANDLE_VALUE);
+    CloseHandle(archivo);
+    const TipoArchivo kListas[] = {{"Listas de casos", "*.csv;*.txt"}};
+    {
+        Usuario usuario(L"Abrir lista", -1, utf16DeUtf8(lista), IDOK);
+        EXPECT_EQ(dialogos.abrir("Abrir lista", kListas), lista);
+    }
+    DeleteFileW(utf16DeUtf8(lista).c_str());
+    RemoveDirectoryW(utf16DeUtf8(carpeta).c_str());
 }
 
 }  // namespace
