@@ -27,7 +27,7 @@ int ordenConvertir(const std::vector<std::string>& argumentos, const Fecha& hoy,
         }
         if (const auto porQue = salidaSobreEntrada(origen, *rutaSalida); !porQue.empty())
             throw std::runtime_error(porQue);
-        ArchivoEntero destino(*rutaSalida);
+        ArchivoEntero destino(rutaUtf8(*rutaSalida));
         SumideroFlujo sumidero(destino.flujo());
         const int estado = convertirCsv(origen.fuente(), sumidero, errores, opciones, hoy);
         if (estado != 2) destino.confirmar();  // nothing half-written is left behind
