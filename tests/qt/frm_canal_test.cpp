@@ -171,19 +171,5 @@ TEST_F(VentanaCanalQt, MostrarLeeEnFondoYTerminaConElVeredictoYElGrafico) {
     EXPECT_EQ(lector.read().size(), tamanioPng(dibujo));
 }
 
-TEST_F(VentanaCanalQt, UnErrorDejaElVeredictoYElGraficoAnteriores) {
-    mostrarLista();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return veredicto().startsWith(QStringLiteral("Semana 48")); }, 60000));
-    const QString anterior = veredicto();
-    const Dibujo grafico = hijo<GraficoQt>("picCanal")->dibujo();
-
-    hijo<QLineEdit>("txtArchivo")->setText(carpeta.filePath(QStringLiteral("no-existe.csv")));
-    QTest::mouseClick(hijo<QPushButton>("cmdMostrar"), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !mensajes.textos.empty(); }, 60000));
-    EXPECT_THAT(mensajes.textos[0], ::testing::HasSubstr("no-existe.csv"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return veredicto() == anterior; }, 60000)) << veredicto().toStdString();
-    EXPECT_TRUE(hijo<GraficoQt>("picCanal")->dibujo() == grafico);
-}
-
 }  // namespace
 }  // namespace tarvolo
