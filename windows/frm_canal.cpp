@@ -9,6 +9,7 @@
 #include "canal/pagina_canal.h"
 #include "cli/archivos.h"
 #include "cli/argumentos.h"
+#include "cli/columnas.h"
 #include "cli/grafico_canal.h"
 #include "shell/error_trap.h"
 #include "shell/nombres_ventanas.h"
@@ -72,12 +73,6 @@ constexpr TipoArchivo kTiposLista[] = {{"Listas y conteos (*.csv, *.txt)", "*.cs
 constexpr TipoArchivo kTipoSvg{"Gráfico SVG (*.svg)", "*.svg"};
 constexpr TipoArchivo kTipoPng{"Imagen PNG (*.png)", "*.png"};
 
-std::string sinBlancos(std::string s) {
-    const auto inicio = s.find_first_not_of(" \t");
-    if (inicio == std::string::npos) return {};
-    return s.substr(inicio, s.find_last_not_of(" \t") - inicio + 1);
-}
-
 }  // namespace
 
 frmCanal::frmCanal(const Servicios& servicios, FabricaImpresora fabricaImpresora, ServiciosCanal canal)
@@ -113,12 +108,12 @@ void frmCanal::cmdAbrir_Click() {
 
 OpcionesCanal frmCanal::opciones() const {
     OpcionesCanal o;
-    const std::string anio = sinBlancos(texto("txtAnio"));
+    const std::string anio(sinBlancos(texto("txtAnio")));
     o.anio = leerEntero(anio, kPrimerAnioTabla, kUltimoAnioTabla);
     if (!o.anio)
         throw std::runtime_error("año no válido: «" + anio + "» (de " + std::to_string(kPrimerAnioTabla) +
                                  " a " + std::to_string(kUltimoAnioTabla) + ")");
-    const std::string historia = sinBlancos(texto("txtHistoria"));
+    const std::string historia(sinBlancos(texto("txtHistoria")));
     const auto n = leerEntero(historia, kHistoriaMinima, kHistoriaMaxima);
     if (!n)
         throw std::runtime_error("la historia va de " + std::to_string(kHistoriaMinima) + " a " +
@@ -137,7 +132,7 @@ OpcionesCanal frmCanal::opciones() const {
 
 void frmCanal::cmdMostrar_Click() {
     atrapar(servicios_.mensajes, [this] {
-        const std::string archivo = sinBlancos(texto("txtArchivo"));
+        const std::string archivo(sinBlancos(texto("txtArchivo")));
         if (archivo.empty()) throw std::runtime_error(std::string(kTextoSinCanal));
         const OpcionesCanal o = opciones();
         const Fecha hoy = servicios_.reloj.hoy();
