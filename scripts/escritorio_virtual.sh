@@ -129,6 +129,11 @@ iniciar_impresora() {
     fail "no arrancó la impresora PDF: $(cat "$out/cups.err")"
   fi
 }
+# The first PDF the queue wrote after the file MARCA was touched; nothing
+# (and a failure) while there is none.
+pdf_tras() { find "$pdf_out" -name '*.pdf' -newer "$1" 2>/dev/null | head -n1 | grep .; }
+# cups-pdf may still be writing PDF: a whole file says it has one page.
+una_pagina() { pdfinfo "$1" 2>/dev/null | grep -qE '^Pages: +1$'; }
 parar_impresora() {
   [ -z "$impresora" ] || bash "$(dirname "${BASH_SOURCE[0]}")/cups-pdf-printer.sh" stop "$impresora" || true
 }

@@ -298,13 +298,11 @@ diff <(xclip -o -selection clipboard | tr -d '\r') <("$cli" tabla "$anio" semana
 if [ -n "$impresora" ]; then
   touch "$out/antes-de-imprimir"
   clic_en "$rango" 4200 1500 5760  # cmdPrint
-  nuevo_pdf() { find "$pdf_out" -name '*.pdf' -newer "$out/antes-de-imprimir" 2>/dev/null | head -n1 | grep .; }
-  esperar $((3 * L)) nuevo_pdf || fail "no llegó ningún PDF a $pdf_out"
+  esperar $((3 * L)) pdf_tras "$out/antes-de-imprimir" || fail "no llegó ningún PDF a $pdf_out"
   esperar $L hay_mensaje || fail "no se confirmó la impresión"
   foto 9-impresion-confirmada "$(mensaje)"
-  pdf=$(nuevo_pdf)
-  # cups-pdf may still be writing it: a whole file says how many pages it has.
-  esperar $L eval 'pdfinfo "$pdf" | grep -qE "^Pages: +1\$"' || fail "lo impreso no es una página"
+  pdf=$(pdf_tras "$out/antes-de-imprimir")
+  esperar $L una_pagina "$pdf" || fail "lo impreso no es una página"
   cp "$pdf" "$out/impreso.pdf"
   # cups-pdf redraws the text in fonts of its own that pdftotext cannot read
   # back, so the words are checked in the document the program handed to the
@@ -349,12 +347,11 @@ foto 11-canal-endemico "$(titulada "$canal")"
 if [ -n "$impresora" ]; then
   touch "$out/antes-del-canal"
   clic_en "$canal" 5857 1207 7860  # cmdPrint
-  pdf_del_canal() { find "$pdf_out" -name '*.pdf' -newer "$out/antes-del-canal" 2>/dev/null | head -n1 | grep .; }
-  esperar $((3 * L)) pdf_del_canal || fail "el canal no llegó impreso a $pdf_out"
+  esperar $((3 * L)) pdf_tras "$out/antes-del-canal" || fail "el canal no llegó impreso a $pdf_out"
   esperar $L hay_mensaje || fail "no se confirmó la impresión del canal"
   foto 12-canal-impreso "$(mensaje)"
-  pdf=$(pdf_del_canal)
-  esperar $L eval 'pdfinfo "$pdf" | grep -qE "^Pages: +1\$"' || fail "el canal impreso no es una página"
+  pdf=$(pdf_tras "$out/antes-del-canal")
+  esperar $L una_pagina "$pdf" || fail "el canal impreso no es una página"
   cp "$pdf" "$out/canal.pdf"
   # The queue's paper stands upright and cups-pdf turns a landscape page onto
   # it: the page the program handed over is the one that lies across.

@@ -164,12 +164,11 @@ foto 5-tabla-$anio
 if [ -n "$impresora" ]; then
   touch "$out/antes-de-imprimir"
   conductor pulsar "$rango" Imprimir || fail "no hay botón Imprimir"
-  nuevo_pdf() { find "$pdf_out" -name '*.pdf' -newer "$out/antes-de-imprimir" 2>/dev/null | head -n1 | grep .; }
-  esperar $((3 * L)) nuevo_pdf || fail "no llegó ningún PDF a $pdf_out"
+  esperar $((3 * L)) pdf_tras "$out/antes-de-imprimir" || fail "no llegó ningún PDF a $pdf_out"
   esperar $L mensaje_visible || fail "no se confirmó la impresión"
   foto 6-impresion-confirmada
-  pdf=$(nuevo_pdf)
-  esperar $L eval 'pdfinfo "$pdf" | grep -qE "^Pages: +1\$"' || fail "lo impreso no es una página"
+  pdf=$(pdf_tras "$out/antes-de-imprimir")
+  esperar $L una_pagina "$pdf" || fail "lo impreso no es una página"
   cp "$pdf" "$out/impreso.pdf"
   # Wine hands the queue PostScript with its fonts embedded whole (Type 42),
   # and cups-pdf's Ghostscript turns them into PDF fonts whose text reads
@@ -228,14 +227,13 @@ foto 7-canal-endemico
 if [ -n "$impresora" ]; then
   touch "$out/antes-del-canal"
   conductor pulsar "$canal" Imprimir || fail "no hay botón Imprimir en «$canal»"
-  pdf_canal() { find "$pdf_out" -name '*.pdf' -newer "$out/antes-del-canal" 2>/dev/null | head -n1 | grep .; }
-  esperar $((3 * L)) pdf_canal || fail "no llegó el PDF del canal a $pdf_out"
+  esperar $((3 * L)) pdf_tras "$out/antes-del-canal" || fail "no llegó el PDF del canal a $pdf_out"
   esperar $L mensaje_visible || fail "no se confirmó la impresión del canal"
   conductor controles Tarvolo | grep -qF "El Canal Endémico del año $anio_canal\nha sido enviado a su impresora." ||
     fail "la confirmación no nombra el canal de $anio_canal"
   foto 8-canal-impreso
-  pdf=$(pdf_canal)
-  esperar $L eval 'pdfinfo "$pdf" | grep -qE "^Pages: +1\$"' || fail "el canal impreso no es una página"
+  pdf=$(pdf_tras "$out/antes-del-canal")
+  esperar $L una_pagina "$pdf" || fail "el canal impreso no es una página"
   cp "$pdf" "$out/canal.pdf"
   # The page is wider than tall, as the drawing on it: a landscape page
   # reaches the PDF as a portrait one turned a quarter.
