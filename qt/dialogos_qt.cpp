@@ -14,11 +14,6 @@ namespace {
 QStringList filtros(std::span<const TipoArchivo> tipos) {
     QStringList lista;
     for (const TipoArchivo& t : tipos) {
-        // A name that already shows its patterns is Qt's filter as it stands.
-        if (t.nombre.ends_with(')')) {
-            lista.append(aQt(t.nombre));
-            continue;
-        }
         QString patrones = aQt(t.patrones);
         patrones.replace(QLatin1Char(';'), QLatin1Char(' '));
         lista.append(aQt(t.nombre) + QStringLiteral(" (") + patrones + QLatin1Char(')'));

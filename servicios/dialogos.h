@@ -8,9 +8,9 @@
 
 namespace tarvolo {
 
-// A kind of file a dialog offers: its name as the dialog shows it, which may
-// end with its patterns in brackets ("Gráfico SVG (*.svg)"), and the patterns
-// separated by ';' ("*.svg").
+// A kind of file a dialog offers: its name ("Gráfico SVG") and its patterns
+// separated by ';' ("*.svg"). Each system shows the patterns after the name
+// in its own way.
 struct TipoArchivo {
     std::string_view nombre;
     std::string_view patrones;

@@ -31,12 +31,16 @@ OPENFILENAMEW preparar(const std::wstring& titulo, const std::wstring& filtro, s
     return ofn;
 }
 
-// For each kind its name as shown and its patterns, each ended by a NUL,
-// and one more NUL at the end.
+// For each kind its name with its patterns as Windows shows them
+// ("Listas (*.csv, *.txt)") and its patterns, each ended by a NUL, and one
+// more NUL at the end.
 std::wstring filtroDeTipos(std::span<const TipoArchivo> tipos) {
     std::wstring filtro;
     for (const TipoArchivo& t : tipos) {
-        filtro += utf16DeUtf8(t.nombre);
+        std::wstring patrones = utf16DeUtf8(t.patrones);
+        for (std::size_t i = patrones.find(L';'); i != std::wstring::npos; i = patrones.find(L';', i + 2))
+            patrones.replace(i, 1, L", ");
+        filtro += utf16DeUtf8(t.nombre) + L" (" + patrones + L")";
         filtro += L'\0';
         filtro += utf16DeUtf8(t.patrones);
         filtro += L'\0';

@@ -68,10 +68,9 @@ const Manejador<frmCanal> kManejadores[] = {
     {"mnuAbout", Click, &frmCanal::mnuAbout_Click},
 };
 
-constexpr TipoArchivo kTiposLista[] = {{"Listas y conteos (*.csv, *.txt)", "*.csv;*.txt"},
-                                       {"Todos los archivos", "*"}};
-constexpr TipoArchivo kTipoSvg{"Gráfico SVG (*.svg)", "*.svg"};
-constexpr TipoArchivo kTipoPng{"Imagen PNG (*.png)", "*.png"};
+constexpr TipoArchivo kTiposLista[] = {{"Listas y conteos", "*.csv;*.txt"}, {"Todos los archivos", "*"}};
+constexpr TipoArchivo kTipoSvg{"Gráfico SVG", "*.svg"};
+constexpr TipoArchivo kTipoPng{"Imagen PNG", "*.png"};
 
 }  // namespace
 
